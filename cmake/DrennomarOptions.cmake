@@ -1,0 +1,20 @@
+# Compiler settings shared by every target of the project.
+
+# drennomar_target_defaults(<target>): warnings, sanitizers and the project's
+# include root for one target.
+function(drennomar_target_defaults target)
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(DRENNOMAR_WARNINGS_AS_ERRORS)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+  if(DRENNOMAR_SANITIZE)
+    # g++'s "undefined" leaves out the float-cast check; name it explicitly.
+    set(_sanitize -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all
+                  -fno-omit-frame-pointer)
+    target_compile_options(${target} PRIVATE ${_sanitize})
+    target_link_options(${target} PRIVATE ${_sanitize})
+  endif()
+endfunction()

@@ -1,0 +1,27 @@
+// Control: frame only until the gauge is built.
+#include "module/element_list_routines.h"
+#include "module/gauge_table.h"
+#include "resources/bitmap_ids.h"
+
+using namespace drennomar;
+
+namespace {
+
+StaticImageElement ControlRoot = {
+    .header =
+        {
+            .element_type    = ELEMENT_STATIC_IMAGE,
+            .resource_id     = kBmpControl,
+            .position        = {0, 0},
+            .next_element    = nullptr,
+            .failure_systems = nullptr,
+            .image_flags     = IMAGE_USE_TRANSPARENCY,
+            .aux_image_flags = 0,
+            .gauge_header    = &ControlGauge,
+        },
+};
+PELEMENT_HEADER ControlElements[] = {&ControlRoot.header};
+
+}  // namespace
+
+GAUGEHDR ControlGauge = StandardGaugeHeader("Control", ControlElements, 4, nullptr, nullptr);

@@ -1,0 +1,7 @@
+#include "state/module_state.h"
+
+namespace drennomar {
+
+ModuleState gModuleState;
+
+}  // namespace drennomar

@@ -151,10 +151,11 @@ void PanelHost::UpdateElement(GaugeInstance& instance, int index) {
                 if (a.update_cb != nullptr) return a.update_cb(slider);
                 return a.source_var.id != MODULE_VAR_NONE ? a.source_var.var_value : 0.0;
             };
-            s.value_x  = axis(slider->x);
-            s.value    = axis(slider->y);
-            s.offset_x = s.value_x * slider->x.scale;
-            s.offset_y = s.value * slider->y.scale;
+            s.value_x = axis(slider->x);
+            s.value   = axis(slider->y);
+            // + 0.0: a zero value shows at offset 0, not -0, whatever the scale's sign.
+            s.offset_x = s.value_x * slider->x.scale + 0.0;
+            s.offset_y = s.value * slider->y.scale + 0.0;
             break;
         }
         case ELEMENT_ICON: {

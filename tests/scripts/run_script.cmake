@@ -2,6 +2,8 @@
 # with the files beside it (see CMakeLists.txt in this folder).
 #   -DPANEL=path of drennomar-panel  -DSCRIPT=path of NAME.panel
 #   -DEMULATOR=optional runner to put in front of the program
+cmake_minimum_required(VERSION 3.25)
+
 if(NOT PANEL OR NOT SCRIPT)
   message(FATAL_ERROR "run_script.cmake needs -DPANEL and -DSCRIPT")
 endif()

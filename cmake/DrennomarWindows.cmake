@@ -1,10 +1,19 @@
-# Windows cross builds: where the build can run what it built.
+# Windows cross builds: the resource compiler, and where the build can run
+# what it built.
 #
 # The 64-bit build runs its programs (the panel host, the test programs)
 # under wine64 through a small wrapper, bin/wine-run, that gives every run
 # the same quiet prefix inside the build tree. The 32-bit build runs nothing:
 # its checks only read the library's headers and resources.
-if(NOT WIN32 OR NOT CMAKE_CROSSCOMPILING OR NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
+if(NOT WIN32)
+  return()
+endif()
+
+# The library's bitmaps and version block come from the resource script,
+# compiled by the toolchain's windres.
+enable_language(RC)
+
+if(NOT CMAKE_CROSSCOMPILING OR NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
   return()
 endif()
 

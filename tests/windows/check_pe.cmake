@@ -8,6 +8,8 @@
 # cmake -DOBJDUMP=... -DLIBRARY=... -DFORMAT=pei-i386 -DMAGIC=PE32
 #       -DIMPORTS=KERNEL32.dll;msvcrt.dll -DEXPORTS=ImportTable;Linkage -P check_pe.cmake
 
+cmake_minimum_required(VERSION 3.25)
+
 foreach(var OBJDUMP LIBRARY FORMAT MAGIC IMPORTS EXPORTS)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "check_pe.cmake needs -D${var}=...")

@@ -175,7 +175,9 @@ class PanelHost {
     // -- Trace --------------------------------------------------------------
 
     /// While set, every panel-service call the module makes is reported to
-    /// `sink` as one line. An empty sink turns the report off.
+    /// `sink` as one line. An empty sink turns the report off. The panel
+    /// keeps the sink until it is replaced; whatever the sink refers to must
+    /// live as long (unloading, also by the destructor, reports the kills).
     void SetTrace(LineSink sink) { trace_ = std::move(sink); }
     bool Tracing() const { return static_cast<bool>(trace_); }
 

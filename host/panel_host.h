@@ -231,6 +231,11 @@ inline constexpr std::size_t kMaxNonlinearity     = 1024;
 inline constexpr std::size_t kMaxStringChars      = 65536;
 inline constexpr std::size_t kMaxImportEntries    = 64;
 
+/// A real as C's %.17g writes it, the same on every system: NaN is "nan"
+/// whatever its sign bit, infinities "inf" and "-inf", exponents at least
+/// two digits ("1e+20").
+std::string Real17(double value);
+
 /// Formats with printf rules into a std::string.
 std::string Format(const char* fmt, ...)
 #if defined(__GNUC__)

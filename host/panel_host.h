@@ -1,0 +1,239 @@
+// The panel host: our stand-in for the simulator's panel system.
+//
+// It takes a module (a library loaded from a file, or the tables of a module
+// linked into the program), hands it the panel services, places gauges,
+// updates them element by element, answers the mouse, keeps the simulation
+// variables, the named panel variables and the simulated failures, and can
+// report every service call the module makes.
+//
+// [SECTION] Gauges and their placements
+// [SECTION] PanelHost
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "panel/services.h"
+
+namespace drennomar::host {
+
+class ModuleLibrary;
+
+//-----------------------------------------------------------------------------
+// [SECTION] Gauges and their placements
+//-----------------------------------------------------------------------------
+
+/// One element of a gauge's tree, in drawing order (pre-order: a parent
+/// before its children, children in list order). Its place in the gauge's
+/// list is its element index; the root is 0.
+struct ElementNode {
+    PELEMENT_HEADER element;  // module-owned, lives until the module unloads
+    int parent;               // element index of the parent, -1 for the root
+    int depth;                // 0 for the root
+};
+
+/// A gauge of the module's table as the host found it when the module was
+/// taken on: its header and its tree in drawing order.
+struct GaugeDef {
+    GAUGEHDR* header;  // module-owned
+    std::string name;
+    int slot;  // 0-based place in the gauge table
+    std::vector<ElementNode> elements;
+};
+
+/// What one element of one placement shows. Every placement has its own,
+/// while the definition (and its image flags) is the module's one copy.
+struct ElementState {
+    bool updated      = false;  // false until the element's first update
+    double value      = 0.0;    // its value at its last update; a slider's vertical value
+    double value_x    = 0.0;    // a slider's horizontal value
+    double needle_deg = 0.0;    // needle: turn of its bitmap, degrees clockwise
+    int icon_index    = 0;      // icon: which of its images shows, from 0
+    double offset_x   = 0.0;    // slider: image offset from its position, pixels
+    double offset_y   = 0.0;
+    /// String: the text buffer of exactly char_count + 1 bytes, allocated on
+    /// its own so that a write past its end is caught by memory checkers.
+    std::unique_ptr<char[]> text;
+    std::size_t text_size = 0;
+};
+
+/// One placement of a gauge on the panel.
+struct GaugeInstance {
+    const GaugeDef* def;
+    int ordinal;                         // 1 for the gauge's first placement, 2 for its second...
+    PIXPOINT position;                   // panel pixels
+    SINT32 width;                        // panel pixels
+    SINT32 height;                       // panel pixels; 0: follows from the width
+    std::vector<ElementState> elements;  // by element index
+};
+
+//-----------------------------------------------------------------------------
+// [SECTION] PanelHost
+//-----------------------------------------------------------------------------
+
+/// The panel. One panel at a time serves a module: the services the module
+/// calls carry no panel argument, so they reach the panel that took the
+/// module on last (`Current()`).
+class PanelHost {
+  public:
+    using LineSink = std::function<void(std::string_view line)>;
+
+    PanelHost();
+    ~PanelHost();  // unloads the module if one is taken on
+    PanelHost(const PanelHost&)            = delete;
+    PanelHost& operator=(const PanelHost&) = delete;
+
+    // -- The module ---------------------------------------------------------
+
+    /// Loads the module library at `path`, reads its Linkage, hands it the
+    /// panel services and calls its initialisation routine. On failure
+    /// returns false with what is wrong in `error` (the file is not named;
+    /// the caller knows it).
+    bool LoadModule(const std::string& path, std::string* error);
+
+    /// Takes on a module linked into this program, through its two tables;
+    /// otherwise as LoadModule. `name` is the module's name in gauge
+    /// references (`Drennomar!Speed`). Both tables must outlive the panel's
+    /// hold on them (until UnloadModule or the destructor).
+    bool AttachModule(ModuleLinkage* linkage, ImportEntry* import_table, std::string_view name,
+                      std::string* error);
+
+    /// Calls every placement's kill routine, the module's de-initialisation
+    /// routine, takes the services back out of ImportTable, drops the
+    /// placements and unloads the library. Does nothing without a module.
+    void UnloadModule();
+
+    bool HasModule() const { return linkage_ != nullptr; }
+    const std::string& ModuleName() const { return module_name_; }
+    const std::vector<GaugeDef>& Gauges() const { return gauges_; }
+    const GaugeDef* FindGauge(std::string_view name) const;
+
+    /// The panel whose services the module reaches now, or null.
+    static PanelHost* Current() { return current_; }
+
+    // -- Placements and updates ---------------------------------------------
+
+    /// Places a new instance of `gauge` at panel pixel `at`, `width` wide
+    /// (0: the gauge's default width), and calls its query, install (with
+    /// the module's resource handle) and initialize routines.
+    GaugeInstance& Place(const GaugeDef& gauge, PIXPOINT at, SINT32 width = 0, SINT32 height = 0);
+
+    /// Placements in placement order. The pointers stay valid until unload.
+    const std::vector<std::unique_ptr<GaugeInstance>>& Instances() const { return instances_; }
+
+    /// The `ordinal`-th placement (from 1) of `gauge`, or null.
+    GaugeInstance* FindInstance(const GaugeDef& gauge, int ordinal) const;
+    int PlacementCount(const GaugeDef& gauge) const;
+
+    /// One update of one placement: its gauge callback (PRE_UPDATE), its
+    /// update routine, then every element in drawing order.
+    void Update(GaugeInstance& instance);
+    /// One update of every placement, in placement order.
+    void UpdateAll();
+    /// `frames` frames: TICK18 goes up by 1, then every placement updates.
+    void RunFrames(std::uint64_t frames);
+
+    /// What a panel system does when it draws a placement: its generate
+    /// routine with `phase`, then its draw routine.
+    void Draw(GaugeInstance& instance, UINT32 phase);
+
+    /// Calls the gauge's callback once. Returns false if it has none.
+    bool CallGaugeCallback(const GaugeDef& gauge, SINT32 service_code, UINT32 extra = 0);
+
+    // -- Mouse --------------------------------------------------------------
+
+    /// A left single click at gauge pixel `point`: calls the handler of the
+    /// first click entry that listens for it and whose box holds the point.
+    /// Returns the handler's result, or nothing if no entry took the click.
+    std::optional<BOOL32> Click(const GaugeDef& gauge, PIXPOINT point);
+
+    /// The tooltip at gauge pixel `point`: the text of the innermost area
+    /// with a tooltip whose box holds the point, or null. The text is
+    /// module-owned.
+    const char* Tooltip(const GaugeDef& gauge, PIXPOINT point) const;
+
+    // -- Simulation variables, named variables, failures --------------------
+
+    double Token(SIM_TOKEN token) const;
+    void SetToken(SIM_TOKEN token, double value);
+
+    /// Identifier of a named variable, created with 0.0 at its first lookup.
+    NAMED_VAR_ID NamedId(std::string_view name);
+    double Named(std::string_view name);
+    void SetNamed(std::string_view name, double value);
+
+    void SetFailure(FAILURE_KEY key, bool active);
+    bool FailureActive(FAILURE_KEY key) const;
+
+    // -- Trace --------------------------------------------------------------
+
+    /// While set, every panel-service call the module makes is reported to
+    /// `sink` as one line. An empty sink turns the report off.
+    void SetTrace(LineSink sink) { trace_ = std::move(sink); }
+    bool Tracing() const { return static_cast<bool>(trace_); }
+
+    /// The resource-file handle the panel passes to install routines.
+    RESOURCE_HANDLE ResourceHandle() const { return resource_handle_; }
+
+    // -- Where the module's service calls land (see host/panel_services.cpp)
+    void ServiceElementList(const char* service, PELEMENT_HEADER root, const char* argument);
+    void ServiceLookupVar(PMODULE_VAR record);
+    NAMED_VAR_ID ServiceCheckNamed(const char* name);
+    FLOAT64 ServiceGetNamed(NAMED_VAR_ID id);
+    void ServiceSetNamed(NAMED_VAR_ID id, FLOAT64 value);
+
+    /// "Gauge:index" of an element of the module, or "?" for an address
+    /// that is no element of any gauge.
+    std::string ElementLabel(const ElementHeader* element) const;
+
+  private:
+    bool TakeOn(ModuleLinkage* linkage, ImportEntry* import_table, std::string* error);
+    void UpdateElement(GaugeInstance& instance, int index);
+    void Trace(std::string_view line) const;
+
+    static PanelHost* current_;
+
+    std::unique_ptr<ModuleLibrary> library_;
+    ModuleLinkage* linkage_          = nullptr;
+    ImportEntry* services_entry_     = nullptr;
+    RESOURCE_HANDLE resource_handle_ = nullptr;
+    std::string module_name_;
+    std::vector<GaugeDef> gauges_;
+    std::unordered_map<const ElementHeader*, std::pair<int, int>> element_places_;
+
+    std::vector<std::unique_ptr<GaugeInstance>> instances_;
+
+    std::unordered_map<SIM_TOKEN, double> tokens_;
+    std::vector<std::string> named_names_;  // identifier = index
+    std::vector<double> named_values_;
+    std::unordered_map<std::string, NAMED_VAR_ID> named_ids_;
+    std::unordered_set<FAILURE_KEY> failures_;
+
+    LineSink trace_;
+};
+
+/// Bounds within which the host looks for the ends of the module's lists. A
+/// list without its end inside them is taken as malformed.
+inline constexpr std::size_t kMaxElementsPerGauge = 4096;
+inline constexpr std::size_t kMaxChildren         = 1024;
+inline constexpr std::size_t kMaxMouseEntries     = 1024;
+inline constexpr std::size_t kMaxFailureRecords   = 64;
+inline constexpr std::size_t kMaxNonlinearity     = 1024;
+inline constexpr std::size_t kMaxStringChars      = 65536;
+inline constexpr std::size_t kMaxImportEntries    = 64;
+
+/// Formats with printf rules into a std::string.
+std::string Format(const char* fmt, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+}  // namespace drennomar::host

@@ -21,8 +21,8 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-const IconElement& IconOf(const GAUGEHDR& g) {
-    return *reinterpret_cast<const IconElement*>(g.elements_list[0]->next_element[0]);
+IconElement& IconOf(const GAUGEHDR& g) {
+    return *reinterpret_cast<IconElement*>(g.elements_list[0]->next_element[0]);
 }
 
 // The handler each gauge's click entry carries, called with an arbitrary point
@@ -33,7 +33,7 @@ BOOL32 Click(const GAUGEHDR& g) {
 }
 
 double IconValue(const GAUGEHDR& g) {
-    IconElement& icon = const_cast<IconElement&>(IconOf(g));
+    IconElement& icon = IconOf(g);
     return icon.update_cb(&icon);
 }
 

@@ -30,7 +30,12 @@ double* TokenSlot(SIM_TOKEN id) {
     return &gTokens[gTokenCount++].value;
 }
 
+// The module passes the same name constants on every step, so the address
+// is tried first and the text compared only when it differs.
 NAMED_VAR_ID NamedSlot(const char* name) {
+    for (int i = 0; i < gNamedCount; ++i) {
+        if (gNamed[i].name == name) return i;
+    }
     for (int i = 0; i < gNamedCount; ++i) {
         if (std::strcmp(gNamed[i].name, name) == 0) return i;
     }

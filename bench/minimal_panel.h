@@ -16,7 +16,7 @@ class MinimalPanel {
     MinimalPanel& operator=(const MinimalPanel&) = delete;
 
     void SetToken(SIM_TOKEN token, double value);
-    void SetNamed(const char* name, double value);
+    void SetNamed(const char* name, double value);  // `name` must outlive the panel
 
   private:
     PanelServices services_{};

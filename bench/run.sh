@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release preset and prints every performance figure of the
-# module: ns per Control step (Google Benchmark), instructions per step
-# (callgrind, counting only inside the step and the services it calls).
+# module: Google Benchmark times, instructions per Control step under
+# callgrind (through the panel host's services and through a minimal panel),
+# and the headless three-hour drive through drennomar-panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,8 +15,21 @@ bin=build/release/bin
 steps=100000
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
-valgrind --tool=callgrind --callgrind-out-file="$out" \
-  --toggle-collect='drennomar::ControlGaugeCallback*' \
-  "$bin/drennomar_bench_control" --steps "$steps" 2>/dev/null
-total=$(callgrind_annotate "$out" | awk '/PROGRAM TOTALS/ {gsub(",", "", $1); print $1}')
-echo "Control step, minimal panel: $((total / steps)) instructions per step (callgrind, $steps steps)"
+for panel in host minimal; do
+  valgrind --tool=callgrind --callgrind-out-file="$out" \
+    --toggle-collect='drennomar::ControlGaugeCallback*' \
+    "$bin/drennomar_bench_control" --steps "$panel" "$steps" 2>/dev/null
+  # Everything inside the step, and the module's own share of it (the
+  # functions of the module, not of the panel or of the C library).
+  callgrind_annotate --inclusive=no "$out" | awk -v steps="$steps" -v panel="$panel" '
+    /PROGRAM TOTALS/ { gsub(",", "", $1); total = $1 }
+    /:drennomar::/ && !/drennomar::(host|bench)::/ { gsub(",", "", $1); own += $1 }
+    END {
+      printf "Control step, %s panel: %d instructions per step, %d of them the module'"'"'s own\n",
+             panel, total / steps, own / steps
+    }'
+done
+
+# Wall time on a shared machine varies with the load; user time less so.
+TIMEFORMAT='Three-hour drive (run 194400, every gauge placed), drennomar-panel: %R s wall, %U s user'
+time "$bin/drennomar-panel" bench/three_hour_drive.panel >/dev/null

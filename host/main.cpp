@@ -1,17 +1,21 @@
 // drennomar-panel: loads the gauge module and runs panel scripts on it.
 //
-//   drennomar-panel [--module FILE] [SCRIPT...]
+//   drennomar-panel [--module FILE] [--panel default|FILE] [SCRIPT...]
 //
 // Scripts run in turn on one panel; no script, or `-`, reads standard
 // input. Without --module the program loads the Drennomar.gau that sits
-// beside it. Exit status: 0 when every script ran, 2 when the module could
-// not be taken on, the command line was wrong, or a script line was bad
+// beside it. --panel places a whole panel (the built-in one, or a panel
+// configuration file) before the scripts run. Exit status: 0 when every
+// script ran, 2 when the module could not be taken on, the command line
+// was wrong, the panel configuration was bad, or a script line was bad
 // (after the lines before it ran).
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "host/default_panel.h"
 #include "host/loader.h"
+#include "host/panel_config.h"
 #include "host/script.h"
 
 namespace {
@@ -24,9 +28,10 @@ void WriteLine(std::FILE* stream, std::string_view line) {
 }
 
 void Usage(std::FILE* stream) {
-    WriteLine(stream, "usage: drennomar-panel [--module FILE] [SCRIPT...]");
+    WriteLine(stream, "usage: drennomar-panel [--module FILE] [--panel default|FILE] [SCRIPT...]");
     WriteLine(stream, "Runs panel scripts (no SCRIPT or '-': standard input) on the gauge module,");
-    WriteLine(stream, "by default the Drennomar.gau beside this program.");
+    WriteLine(stream, "by default the Drennomar.gau beside this program. --panel places the");
+    WriteLine(stream, "built-in panel or a panel configuration (panel.cfg) first.");
 }
 
 }  // namespace
@@ -34,6 +39,7 @@ void Usage(std::FILE* stream) {
 int main(int argc, char** argv) {
     using namespace drennomar::host;
     std::string module_path;
+    std::string panel_config;
     std::vector<std::string> scripts;
     bool options_done = false;
     for (int i = 1; i < argc; ++i) {
@@ -51,6 +57,14 @@ int main(int argc, char** argv) {
             module_path = argv[++i];
         } else if (!options_done && arg.rfind("--module=", 0) == 0) {
             module_path = arg.substr(9);
+        } else if (!options_done && arg == "--panel") {
+            if (i + 1 >= argc) {
+                WriteLine(stderr, "drennomar-panel: --panel needs default or a file");
+                return kExitBad;
+            }
+            panel_config = argv[++i];
+        } else if (!options_done && arg.rfind("--panel=", 0) == 0) {
+            panel_config = arg.substr(8);
         } else if (!options_done && arg.size() > 1 && arg[0] == '-' && arg != "-") {
             WriteLine(stderr, "drennomar-panel: unknown option " + arg);
             Usage(stderr);
@@ -78,7 +92,17 @@ int main(int argc, char** argv) {
     AddAllVerbs(interpreter);
 
     bool ok = true;
+    if (!panel_config.empty()) {
+        ConfigReport report;
+        PanelConfig config = panel_config == "default" ? DefaultPanelConfig()
+                                                       : ReadPanelConfig(panel_config, &report);
+        if (report.Ok()) PlacePanelConfig(panel, config, &report);
+        for (const std::string& line : report.warnings) err(line);
+        for (const std::string& line : report.errors) err(line);
+        ok = report.Ok();
+    }
     for (const std::string& script : scripts) {
+        if (!ok) break;
         if (!interpreter.RunFile(script)) {
             ok = false;
             break;

@@ -10,6 +10,7 @@
 #include "host/default_panel.h"
 #include "host/panel_config.h"
 #include "panel/module_imports.h"
+#include "resources/console_layout.h"
 
 namespace drennomar::host {
 namespace {
@@ -246,6 +247,39 @@ TEST(DefaultPanel, IsThePanelOfExamplesPanelCfg) {
         EXPECT_GE(panel.PlacementCount(g), 1) << g.name;
     }
     EXPECT_EQ(panel.FindInstance(*panel.FindGauge("Control"), 1)->window, 0);
+
+    // On the 2D window every instrument stands where the console is painted
+    // for it; on the virtual cockpit the compass, the monitor and the roll
+    // instrument stand at the same places of its console.
+    struct Place {
+        const char* gauge;
+        int window;
+        ConsolePlace at;
+    };
+    const Place places[] = {
+        {"HeadingCompass", 0, kPlaceHeadingCompass},
+        {"SliderGauges", 0, kPlaceSliderGauges},
+        {"SwitchesMotorTemp", 0, kPlaceSwitchesMotorTemp},
+        {"SwitchesBattery", 0, kPlaceSwitchesBattery},
+        {"SwitchesReset", 0, kPlaceSwitchesReset},
+        {"Speed", 0, kPlaceSpeed},
+        {"RollPitchIndicator", 0, kPlaceAttitude},
+        {"SwitchesWarning", 0, kPlaceSwitchesWarning},
+        {"HeadingCompass", 1, kPlaceHeadingCompass},
+        {"SliderGauges", 1, kPlaceSliderGauges},
+        {"RollVCIndicator", 1, kPlaceAttitude},
+    };
+    for (const Place& p : places) {
+        SCOPED_TRACE(p.gauge);
+        const GaugeInstance* found = nullptr;
+        for (const auto& instance : panel.Instances()) {
+            if (instance->def->name == p.gauge && instance->window == p.window)
+                found = instance.get();
+        }
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found->position.x, p.at.x);
+        EXPECT_EQ(found->position.y, p.at.y);
+    }
     EXPECT_EQ(panel.Windows()[0].kind, WindowKind::kPanel2D);
     EXPECT_EQ(panel.Windows()[1].kind, WindowKind::kVirtualCockpit);
 }

@@ -182,6 +182,7 @@ bool PanelHost::LoadModule(const std::string& path, std::string* error) {
     if (!TakeOn(linkage, imports, error)) {
         library_.reset();
         resource_handle_ = nullptr;
+        module_name_.clear();
         return false;
     }
     return true;
@@ -201,6 +202,7 @@ bool PanelHost::AttachModule(ModuleLinkage* linkage, ImportEntry* import_table,
     resource_handle_ = &gLinkedModuleResources;
     if (!TakeOn(linkage, import_table, error)) {
         resource_handle_ = nullptr;
+        module_name_.clear();
         return false;
     }
     return true;

@@ -41,7 +41,9 @@ void PanelHost::UpdateAll() {
 void PanelHost::RunFrames(std::uint64_t frames) {
     for (std::uint64_t f = 0; f < frames; ++f) {
         SetToken(TICK18, Token(TICK18) + 1.0);
+        if (before_frame_) before_frame_(*this);
         UpdateAll();
+        if (after_frame_) after_frame_(*this);
     }
 }
 

@@ -296,6 +296,7 @@ void PanelHost::UnloadModule() {
     }
     services_entry_->ptr = nullptr;
     instances_.clear();
+    windows_.clear();
     gauges_.clear();
     element_places_.clear();
     linkage_         = nullptr;
@@ -309,10 +310,13 @@ void PanelHost::UnloadModule() {
 // [SECTION] Placements
 //-----------------------------------------------------------------------------
 
-GaugeInstance& PanelHost::Place(const GaugeDef& gauge, PIXPOINT at, SINT32 width, SINT32 height) {
+GaugeInstance& PanelHost::Place(const GaugeDef& gauge, PIXPOINT at, SINT32 width, SINT32 height,
+                                int window) {
+    if (window < 0 || static_cast<size_t>(window) >= windows_.size()) window = DefaultWindow();
     auto instance      = std::make_unique<GaugeInstance>();
     instance->def      = &gauge;
     instance->ordinal  = PlacementCount(gauge) + 1;
+    instance->window   = window;
     instance->position = at;
     instance->width    = width > 0 ? width : static_cast<SINT32>(gauge.header->size_x_mm);
     instance->height   = height > 0 ? height : static_cast<SINT32>(gauge.header->size_y_mm);
@@ -332,6 +336,20 @@ GaugeInstance& PanelHost::Place(const GaugeDef& gauge, PIXPOINT at, SINT32 width
     if (h.install_routine != nullptr) h.install_routine(resource_handle_);
     if (h.initialize_routine != nullptr) h.initialize_routine();
     return *instances_.back();
+}
+
+int PanelHost::AddWindow(PanelWindow window) {
+    windows_.push_back(std::move(window));
+    return static_cast<int>(windows_.size()) - 1;
+}
+
+int PanelHost::DefaultWindow() {
+    if (windows_.empty()) {
+        PanelWindow main;
+        main.title = "Main panel";
+        AddWindow(std::move(main));
+    }
+    return 0;
 }
 
 GaugeInstance* PanelHost::FindInstance(const GaugeDef& gauge, int ordinal) const {

@@ -7,6 +7,7 @@
 // report every service call the module makes.
 //
 // [SECTION] Gauges and their placements
+// [SECTION] Windows
 // [SECTION] PanelHost
 #pragma once
 
@@ -68,10 +69,43 @@ struct ElementState {
 struct GaugeInstance {
     const GaugeDef* def;
     int ordinal;                         // 1 for the gauge's first placement, 2 for its second...
-    PIXPOINT position;                   // panel pixels
-    SINT32 width;                        // panel pixels
-    SINT32 height;                       // panel pixels; 0: follows from the width
+    int window;                          // index in PanelHost::Windows()
+    PIXPOINT position;                   // pixels of its window
+    SINT32 width;                        // pixels of its window
+    SINT32 height;                       // pixels of its window; 0: follows from the width
     std::vector<ElementState> elements;  // by element index
+};
+
+//-----------------------------------------------------------------------------
+// [SECTION] Windows
+//-----------------------------------------------------------------------------
+
+/// A 2D panel window is seen on the screen; a virtual-cockpit window is a
+/// texture that the cockpit model wears.
+enum class WindowKind { kPanel2D, kVirtualCockpit, Count };
+
+struct RgbColour {
+    std::uint8_t r                                             = 0;
+    std::uint8_t g                                             = 0;
+    std::uint8_t b                                             = 0;
+    friend bool operator==(const RgbColour&, const RgbColour&) = default;
+};
+
+/// One window of the panel: a canvas of its own on which its placements are
+/// drawn in placement order, over its background colour (and the picture
+/// `background_file` names, where a drawing side can find it).
+struct PanelWindow {
+    std::string title;    // "Main panel", as a panel configuration's [Window Titles] say
+    std::string section;  // "Window00", "Vcockpit01": where a configuration defines it
+    std::string ident;    // the configuration's ident, as written ("" for none)
+    WindowKind kind = WindowKind::kPanel2D;
+    /// Canvas size in pixels. 0 in either: that side is the extent of the
+    /// window's placements as drawn (their right or bottom edge).
+    SINT32 width  = 0;
+    SINT32 height = 0;
+    RgbColour background;         // what shows where no gauge draws
+    std::string background_file;  // picture behind the gauges, "" for none
+    bool visible = true;
 };
 
 //-----------------------------------------------------------------------------
@@ -120,10 +154,21 @@ class PanelHost {
 
     // -- Placements and updates ---------------------------------------------
 
-    /// Places a new instance of `gauge` at panel pixel `at`, `width` wide
-    /// (0: the gauge's default width), and calls its query, install (with
-    /// the module's resource handle) and initialize routines.
-    GaugeInstance& Place(const GaugeDef& gauge, PIXPOINT at, SINT32 width = 0, SINT32 height = 0);
+    /// Places a new instance of `gauge` on window `window` (-1: the default
+    /// window) at its pixel `at`, `width` wide (0: the gauge's default
+    /// width), and calls its query, install (with the module's resource
+    /// handle) and initialize routines.
+    GaugeInstance& Place(const GaugeDef& gauge, PIXPOINT at, SINT32 width = 0, SINT32 height = 0,
+                         int window = -1);
+
+    // -- Windows --------------------------------------------------------------
+
+    /// Adds a window and returns its index. Windows stay until unload.
+    int AddWindow(PanelWindow window);
+    const std::vector<PanelWindow>& Windows() const { return windows_; }
+    /// The window that placements without one go to: the first window,
+    /// created as a 2D "Main panel" sized by its placements if there is none.
+    int DefaultWindow();
 
     /// Placements in placement order. The pointers stay valid until unload.
     const std::vector<std::unique_ptr<GaugeInstance>>& Instances() const { return instances_; }
@@ -138,7 +183,18 @@ class PanelHost {
     /// One update of every placement, in placement order.
     void UpdateAll();
     /// `frames` frames: TICK18 goes up by 1, then every placement updates.
+    /// One frame is one 18 Hz tick, so 18 frames make a simulated second.
     void RunFrames(std::uint64_t frames);
+
+    using FrameHook = std::function<void(PanelHost& panel)>;
+    /// Hooks of every frame of RunFrames: `before` runs after TICK18 has
+    /// gone up and before the updates (to move the simulation on), `after`
+    /// once every placement has updated (to look at the result). Empty
+    /// functions turn them off.
+    void SetFrameHooks(FrameHook before, FrameHook after) {
+        before_frame_ = std::move(before);
+        after_frame_  = std::move(after);
+    }
 
     /// What a panel system does when it draws a placement: its generate
     /// routine with `phase`, then its draw routine.
@@ -211,6 +267,9 @@ class PanelHost {
     std::unordered_map<const ElementHeader*, std::pair<int, int>> element_places_;
 
     std::vector<std::unique_ptr<GaugeInstance>> instances_;
+    std::vector<PanelWindow> windows_;
+    FrameHook before_frame_;
+    FrameHook after_frame_;
 
     std::unordered_map<SIM_TOKEN, double> tokens_;
     std::vector<std::string> named_names_;  // identifier = index

@@ -107,6 +107,8 @@ class ScriptInterpreter {
     void Print(std::string_view line) { out_(line); }
     /// The sink of output lines, for verbs that report on their own (trace).
     const LineSink& Out() const { return out_; }
+    /// The sink of error messages, for verbs that report warnings.
+    const LineSink& Err() const { return err_; }
 
   private:
     PanelHost& panel_;

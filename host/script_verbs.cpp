@@ -29,6 +29,7 @@
 #include <cstdio>
 
 #include "host/definition_json.h"
+#include "host/panel_verbs.h"
 #include "host/script.h"
 
 namespace drennomar::host {
@@ -231,6 +232,9 @@ void AddPanelVerbs(ScriptInterpreter& interpreter) {
     });
 }
 
-void AddAllVerbs(ScriptInterpreter& interpreter) { AddPanelVerbs(interpreter); }
+void AddAllVerbs(ScriptInterpreter& interpreter) {
+    AddPanelVerbs(interpreter);
+    AddPanelFileVerbs(interpreter);
+}
 
 }  // namespace drennomar::host

@@ -13,6 +13,9 @@
 
 #include "host/loader.h"
 #include "host/script.h"
+#if DRENNOMAR_HAS_DRAWING
+#include "host/bitmap_export.h"
+#endif
 
 namespace {
 
@@ -76,6 +79,9 @@ int main(int argc, char** argv) {
     };
     ScriptInterpreter interpreter(panel, out, err);
     AddAllVerbs(interpreter);
+#if DRENNOMAR_HAS_DRAWING
+    AddBitmapVerbs(interpreter);  // bitmap, snapshot: pictures of the module as PNG
+#endif
 
     bool ok = true;
     for (const std::string& script : scripts) {

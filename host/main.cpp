@@ -31,6 +31,9 @@
 #include "host/pictures/drive_pictures.h"
 #include "host/pictures/window_scenes.h"
 #endif
+#if DRENNOMAR_HAS_BITMAP_EXPORT
+#include "host/bitmap_export.h"
+#endif
 
 namespace {
 
@@ -165,6 +168,9 @@ int main(int argc, char** argv) {
                   "drennomar-panel: --out: this build draws no pictures (no Cairo or libwebp)");
         return kExitBad;
     }
+#endif
+#if DRENNOMAR_HAS_BITMAP_EXPORT
+    AddBitmapVerbs(interpreter);  // bitmap, snapshot: pictures of the module as PNG
 #endif
 
     bool ok = true;

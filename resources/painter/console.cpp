@@ -66,11 +66,13 @@ void CompassFace(Canvas& c) {
     c.SetColour(kNeedle);
     cairo_fill(cr);
 
-    // BEARING: three digit cells.
-    c.Text("BEARING", 85, 43, kLabel, kLettering);
-    Recess(c, 70, 50, 30, 15, kWindow);
-    for (int x : {80, 90}) c.FillRect(x, 50, 1, 15, Rgb{52, 56, 60});
-    c.Text("DEG", 104, 57.5, kSmall, kLettering, Align::Left);
+    // BEARING: three digit cells. The read-out's box starts at x = 70 and
+    // runs past the dial's right edge; the text is centred in the part of
+    // the box on the dial, x = 70 to 169, so the cells are centred on 120.
+    c.Text("BEARING", 120, 43, kLabel, kLettering);
+    Recess(c, 105, 50, 30, 15, kWindow);
+    for (int x : {115, 125}) c.FillRect(x, 50, 1, 15, Rgb{52, 56, 60});
+    c.Text("DEG", 101, 57.5, kSmall, kLettering, Align::Right);
     // DISTANCE and RANGE windows under their labels.
     c.Text("DISTANCE", 76, 79, kLabel, kLettering);
     Recess(c, 56, 87, 40, 15, kWindow);

@@ -288,21 +288,23 @@ Picture PaintPitchFace() {
     c.Text("U", 92, 22.5, Font{8, true, true}, kLettering);
     c.Text("D", 92, 38.5, Font{8, true, true}, kLettering);
     c.Text("PITCH", 82, 67, Font{9, true, true}, kLettering);
-    // The box seen from its side: the face edge-on and the case behind it.
-    cairo_move_to(cr, 52, 82);
-    cairo_line_to(cr, 112, 82);
-    cairo_line_to(cr, 112, 126);
-    cairo_line_to(cr, 52, 126);
-    cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(52, 0, 112, 0);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.42, 0.44, 0.47);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.20, 0.21, 0.23);
+    // The box seen from its side: the face plate edge-on at the left, the
+    // case behind it, its mounting flange and cable connector.
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 84, 0, 124);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.50, 0.52, 0.55);
+    cairo_pattern_add_color_stop_rgb(g, 0.5, 0.34, 0.35, 0.38);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.18, 0.19, 0.21);
     cairo_set_source(cr, g);
+    c.RoundedRectPath(56, 86, 46, 36, 3);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    c.FillRect(48, 80, 4, 48, Rgb{150, 152, 156});
-    c.Text("SIDE", 82, 104, Font{7, true, true}, kLettering);
-    c.Screw(58, 132, 2.2);
+    c.FillRect(52, 80, 5, 48, Rgb{168, 170, 174});  // face plate, edge-on
+    c.FillRect(51, 80, 1, 48, Rgb{210, 212, 214});
+    c.FillRect(66, 83, 3, 42, Rgb{120, 124, 128});  // mounting flange
+    c.FillRect(102, 97, 8, 14, Rgb{96, 98, 102});   // connector
+    c.FillRect(110, 99, 4, 10, Rgb{70, 72, 76});
+    for (double y : {92.0, 104.0, 116.0}) c.FillRect(74, y, 24, 1, Rgb{70, 73, 78});
+    c.Screw(60, 132, 2.2);
     c.Screw(106, 132, 2.2);
     return c.ToPicture(kPanelDark);
 }

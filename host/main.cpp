@@ -13,6 +13,10 @@
 
 #include "host/loader.h"
 #include "host/script.h"
+#if defined(DRENNOMAR_HAVE_DRAWING)
+#include "host/drawing/drawing_verbs.h"
+#include "host/drawing/module_bitmaps.h"
+#endif
 
 namespace {
 
@@ -76,6 +80,9 @@ int main(int argc, char** argv) {
     };
     ScriptInterpreter interpreter(panel, out, err);
     AddAllVerbs(interpreter);
+#if defined(DRENNOMAR_HAVE_DRAWING)
+    AddDrawingVerbs(interpreter, OpenModuleBitmaps(module_path));
+#endif
 
     bool ok = true;
     for (const std::string& script : scripts) {

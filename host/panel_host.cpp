@@ -6,6 +6,8 @@
 // [SECTION] Tokens, named variables, failures
 #include "host/panel_host.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -31,6 +33,14 @@ std::string Format(const char* fmt, ...) {
     va_end(args);
     big.resize(static_cast<size_t>(n));
     return big;
+}
+
+std::string Real17(double value) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+    char buf[64];
+    auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
+    return std::string(buf, result.ptr);
 }
 
 PanelHost::PanelHost() = default;

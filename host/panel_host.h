@@ -175,7 +175,9 @@ class PanelHost {
     // -- Trace --------------------------------------------------------------
 
     /// While set, every panel-service call the module makes is reported to
-    /// `sink` as one line. An empty sink turns the report off.
+    /// `sink` as one line. An empty sink turns the report off. The panel
+    /// keeps the sink until it is replaced; whatever the sink refers to must
+    /// live as long (unloading, also by the destructor, reports the kills).
     void SetTrace(LineSink sink) { trace_ = std::move(sink); }
     bool Tracing() const { return static_cast<bool>(trace_); }
 
@@ -228,6 +230,11 @@ inline constexpr std::size_t kMaxFailureRecords   = 64;
 inline constexpr std::size_t kMaxNonlinearity     = 1024;
 inline constexpr std::size_t kMaxStringChars      = 65536;
 inline constexpr std::size_t kMaxImportEntries    = 64;
+
+/// A real as C's %.17g writes it, the same on every system: NaN is "nan"
+/// whatever its sign bit, infinities "inf" and "-inf", exponents at least
+/// two digits ("1e+20").
+std::string Real17(double value);
 
 /// Formats with printf rules into a std::string.
 std::string Format(const char* fmt, ...)

@@ -4,7 +4,7 @@
 // the module now (PanelHost::Current()). A call that arrives with no panel
 // serving does nothing and returns 0.
 //
-// Trace lines (values %.17g, tokens 0x%X):
+// Trace lines (values %.17g as Real17 writes them, tokens 0x%X):
 //   lookup_var 0x2F0 = 24
 //   check_named_variable BattCov = 3
 //   get_named_variable_value BattCov = 0
@@ -122,7 +122,8 @@ void PanelHost::ServiceElementList(const char* service, PELEMENT_HEADER root,
 void PanelHost::ServiceLookupVar(PMODULE_VAR record) {
     if (record == nullptr) return;
     record->var_value = Token(record->id);
-    if (Tracing()) Trace(Format("lookup_var 0x%X = %.17g", record->id, record->var_value));
+    if (Tracing())
+        Trace(Format("lookup_var 0x%X = %s", record->id, Real17(record->var_value).c_str()));
 }
 
 // A name is created with 0.0 at its first lookup by anyone, so that a write
@@ -140,7 +141,7 @@ FLOAT64 PanelHost::ServiceGetNamed(NAMED_VAR_ID id) {
     double v   = known ? named_values_[static_cast<size_t>(id)] : 0.0;
     if (Tracing()) {
         std::string name = known ? named_names_[static_cast<size_t>(id)] : Format("#%d", id);
-        Trace(Format("get_named_variable_value %s = %.17g", name.c_str(), v));
+        Trace(Format("get_named_variable_value %s = %s", name.c_str(), Real17(v).c_str()));
     }
     return v;
 }
@@ -150,7 +151,7 @@ void PanelHost::ServiceSetNamed(NAMED_VAR_ID id, FLOAT64 value) {
     if (known) named_values_[static_cast<size_t>(id)] = value;
     if (Tracing()) {
         std::string name = known ? named_names_[static_cast<size_t>(id)] : Format("#%d", id);
-        Trace(Format("set_named_variable_value %s %.17g", name.c_str(), value));
+        Trace(Format("set_named_variable_value %s %s", name.c_str(), Real17(value).c_str()));
     }
 }
 

@@ -35,8 +35,6 @@ namespace drennomar::host {
 
 namespace {
 
-std::string Real17(double v) { return Format("%.17g", v); }
-
 constexpr long long kSint32Min = INT32_MIN;
 constexpr long long kSint32Max = INT32_MAX;
 constexpr long long kUint32Max = UINT32_MAX;

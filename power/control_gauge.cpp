@@ -20,6 +20,7 @@
 
 #include "module/element_list_routines.h"
 #include "module/gauge_table.h"
+#include "navigation/navigation.h"
 #include "panel/module_imports.h"
 #include "resources/bitmap_ids.h"
 #include "state/module_state.h"
@@ -27,9 +28,6 @@
 #include "state/random_in_range.h"
 
 namespace drennomar {
-
-// The navigation reset step ends every step of the model.
-void NavigationResetStep(NAMED_VAR_ID reset_sw_id);
 
 namespace {
 

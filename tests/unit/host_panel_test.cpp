@@ -40,8 +40,8 @@ class HostPanel : public ::testing::Test {
         return std::find(trace.begin(), trace.end(), line) != trace.end();
     }
 
+    std::vector<std::string> trace;  // outlives the panel, which traces its unload
     PanelHost panel;
-    std::vector<std::string> trace;
 };
 
 TEST_F(HostPanel, TakesTheModuleOnAndGivesItBack) {

@@ -1,0 +1,27 @@
+# Repaints every bitmap into OUT with PAINTER and checks that each is byte
+# for byte the one committed in COMMITTED.
+execute_process(COMMAND "${PAINTER}" --out "${OUT}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "drennomar-painter failed (${status})")
+endif()
+file(GLOB committed RELATIVE "${COMMITTED}" "${COMMITTED}/*.bmp")
+file(GLOB painted RELATIVE "${OUT}" "${OUT}/*.bmp")
+list(SORT committed)
+list(SORT painted)
+if(NOT committed STREQUAL painted)
+  message(FATAL_ERROR "painted files '${painted}' differ from committed '${committed}'")
+endif()
+set(stale "")
+foreach(name IN LISTS painted)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${OUT}/${name}" "${COMMITTED}/${name}"
+                  RESULT_VARIABLE differ)
+  if(NOT differ EQUAL 0)
+    list(APPEND stale "${name}")
+  endif()
+endforeach()
+if(stale)
+  message(FATAL_ERROR "repainted bitmaps differ from resources/bitmaps: ${stale}\n"
+                      "run: cmake --build --preset dev --target drennomar-repaint-art")
+endif()
+list(LENGTH painted count)
+message(STATUS "all ${count} bitmaps repaint identically")

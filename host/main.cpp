@@ -13,7 +13,7 @@
 
 #include "host/loader.h"
 #include "host/script.h"
-#if defined(DRENNOMAR_HAVE_DRAWING)
+#if DRENNOMAR_HAS_DRAWING
 #include "host/drawing/drawing_verbs.h"
 #include "host/drawing/module_bitmaps.h"
 #endif
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     };
     ScriptInterpreter interpreter(panel, out, err);
     AddAllVerbs(interpreter);
-#if defined(DRENNOMAR_HAVE_DRAWING)
+#if DRENNOMAR_HAS_DRAWING
     AddDrawingVerbs(interpreter, OpenModuleBitmaps(module_path));
 #endif
 

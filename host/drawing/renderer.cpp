@@ -13,6 +13,8 @@ namespace {
 constexpr int kMergeSlackPx = 2;
 // Above this share of the canvas, a frame is drawn whole.
 constexpr double kWholeFrameShare = 0.6;
+// Beyond any canvas.
+constexpr int kUnbounded = 1 << 28;
 // Pixels around a turned or scaled image that filtering may reach.
 constexpr int kFilterPadPx = 1;
 
@@ -56,8 +58,10 @@ struct PanelRenderer::Item {
     bool is_static = false;  // a static image: it changes only by its flags
     bool pinned    = false;  // a static image that something moving passed under
     bool in_base   = false;
-    Shown shown;     // as last drawn
-    PixelRect rect;  // where it was last drawn
+    PixelRect gauge;      // the placement's rectangle: nothing is drawn outside it
+    Shown shown;          // as last drawn
+    PixelRect rect;       // where it was last drawn, within the gauge
+    PixelRect unclipped;  // the same before the gauge's rectangle cut it
     bool Unscaled() const { return sx == 1.0 && sy == 1.0; }
 };
 
@@ -102,6 +106,9 @@ void PanelRenderer::Build() {
         double sx = (instance->width > 0 && default_w > 0) ? instance->width / default_w : 1.0;
         double sy = (instance->height > 0 && root_h > 0) ? double(instance->height) / root_h : sx;
         int first = static_cast<int>(items_.size());
+        PixelRect placement = PlacementRect(*instance);
+        placement           = {placement.x0 - scene_.origin.x, placement.y0 - scene_.origin.y,
+                               placement.x1 - scene_.origin.x, placement.y1 - scene_.origin.y};
         for (std::size_t i = 0; i < def.elements.size(); ++i) {
             Item item;
             item.instance  = instance;
@@ -113,6 +120,10 @@ void PanelRenderer::Build() {
             item.sx        = sx;
             item.sy        = sy;
             item.is_static = item.element->element_type == ELEMENT_STATIC_IMAGE;
+            // Without a root picture the gauge has no known size: nothing is cut.
+            item.gauge = placement.Empty()
+                             ? PixelRect{-kUnbounded, -kUnbounded, kUnbounded, kUnbounded}
+                             : placement;
             items_.push_back(std::move(item));
         }
     }
@@ -137,7 +148,7 @@ bool PanelRenderer::Visible(const Item& item) const {
     return true;
 }
 
-void PanelRenderer::Observe(Item& item, Shown& shown, PixelRect& rect) {
+void PanelRenderer::Observe(Item& item, Shown& shown, PixelRect& rect, PixelRect& unclipped) {
     const ElementHeader& e = *item.element;
     const ElementState& s  = item.instance->elements[static_cast<std::size_t>(item.index)];
     shown.visible          = Visible(item);
@@ -191,29 +202,46 @@ void PanelRenderer::Observe(Item& item, Shown& shown, PixelRect& rect) {
             rect = OutwardRect(x0, y0, x1, y1, kFilterPadPx);
             break;
         }
-        case ELEMENT_STRING: {
-            const auto& str = reinterpret_cast<const StringElement&>(e);
+        case ELEMENT_STRING:
             shown.text.assign(s.text ? s.text.get() : "");
-            int bx = static_cast<int>(std::lround(item.tx + item.sx * e.position.x));
-            int by = static_cast<int>(std::lround(item.ty + item.sy * e.position.y));
-            int bw = static_cast<int>(std::lround(str.box_w * item.sx));
-            int bh = static_cast<int>(std::lround(str.box_h * item.sy));
-            rect   = {bx, by, bx + std::max(0, bw), by + std::max(0, bh)};
-            if ((str.draw_text_flags & 0x100) != 0) {  // DT_NOCLIP: text may run outside
-                rect = {rect.x0 - bw, rect.y0 - bh, rect.x1 + bw, rect.y1 + bh};
-            }
+            rect = StringBox(item);
             break;
-        }
         default:
             rect = {};
             break;
     }
-    if (!shown.visible) rect = {};
+    unclipped = shown.visible ? rect : PixelRect{};
+    rect      = unclipped.Intersect(item.gauge);
+}
+
+PixelRect PanelRenderer::StringBox(const Item& item) const {
+    const auto& str = reinterpret_cast<const StringElement&>(*item.element);
+    int x0          = static_cast<int>(std::lround(item.tx + item.sx * str.header.position.x));
+    int y0          = static_cast<int>(std::lround(item.ty + item.sy * str.header.position.y));
+    int x1 = static_cast<int>(std::lround(item.tx + item.sx * (str.header.position.x + str.box_w)));
+    int y1 = static_cast<int>(std::lround(item.ty + item.sy * (str.header.position.y + str.box_h)));
+    // A box that reaches past the gauge is the part on the gauge: the text
+    // is placed there, where it can be seen.
+    return PixelRect{x0, y0, x1, y1}.Intersect(item.gauge);
 }
 
 void PanelRenderer::DrawItem(cairo_t* cr, const Item& item) {
     const Shown& shown = item.shown;
-    if (!shown.visible) return;
+    if (!shown.visible || item.rect.Empty()) return;
+    // A gauge draws only inside its rectangle.
+    bool clip = !(item.rect == item.unclipped);
+    if (clip) {
+        cairo_save(cr);
+        cairo_rectangle(cr, item.gauge.x0, item.gauge.y0, item.gauge.x1 - item.gauge.x0,
+                        item.gauge.y1 - item.gauge.y0);
+        cairo_clip(cr);
+    }
+    DrawShown(cr, item);
+    if (clip) cairo_restore(cr);
+}
+
+void PanelRenderer::DrawShown(cairo_t* cr, const Item& item) {
+    const Shown& shown     = item.shown;
     const ElementHeader& e = *item.element;
     bool see_through       = (e.image_flags & IMAGE_USE_TRANSPARENCY) != 0;
 
@@ -266,10 +294,9 @@ void PanelRenderer::DrawItem(cairo_t* cr, const Item& item) {
             break;
         }
         case ELEMENT_STRING: {
-            const auto& str = reinterpret_cast<const StringElement&>(e);
-            int bx          = static_cast<int>(std::lround(item.tx + item.sx * e.position.x));
-            int by          = static_cast<int>(std::lround(item.ty + item.sy * e.position.y));
-            text_.Draw(cr, str, shown.text.c_str(), bx, by, item.sx, item.sy);
+            PixelRect box = StringBox(item);
+            text_.Draw(cr, reinterpret_cast<const StringElement&>(e), shown.text.c_str(), box.x0,
+                       box.y0, box.x1 - box.x0, box.y1 - box.y0, item.sx, item.sy);
             break;
         }
         default:
@@ -319,8 +346,8 @@ cairo_surface_t* PanelRenderer::DrawFrame() {
     std::vector<PixelRect> dirty;
     for (Item& item : items_) {
         Shown shown;
-        PixelRect rect;
-        Observe(item, shown, rect);
+        PixelRect rect, unclipped;
+        Observe(item, shown, rect, unclipped);
         bool changed = !(shown == item.shown) || !(rect == item.rect);
         if (!changed) continue;
         if (item.in_base) {
@@ -329,8 +356,9 @@ cairo_surface_t* PanelRenderer::DrawFrame() {
             if (!item.rect.Empty()) dirty.push_back(item.rect);
             if (!rect.Empty()) dirty.push_back(rect);
         }
-        item.shown = std::move(shown);
-        item.rect  = rect;
+        item.shown     = std::move(shown);
+        item.rect      = rect;
+        item.unclipped = unclipped;
     }
     // A base image that something drawn before it now reaches into can no
     // longer sit in the base.
@@ -407,11 +435,10 @@ cairo_surface_t* PanelRenderer::DrawFrame() {
 
 void PanelRenderer::DrawNaive(cairo_t* cr) {
     FillBackground(cr);
-    PixelRect rect;
     for (Item& item : items_) {
         // Drawn from a scratch record: the incremental frames keep theirs.
         Item scratch = item;
-        Observe(item, scratch.shown, rect);
+        Observe(item, scratch.shown, scratch.rect, scratch.unclipped);
         DrawItem(cr, scratch);
     }
 }

@@ -105,8 +105,10 @@ class PanelRenderer {
     void Build();
     void ComposeBase();
     bool Visible(const Item& item) const;
-    void Observe(Item& item, Shown& shown, PixelRect& rect);
+    void Observe(Item& item, Shown& shown, PixelRect& rect, PixelRect& unclipped);
+    PixelRect StringBox(const Item& item) const;
     void DrawItem(cairo_t* cr, const Item& item);
+    void DrawShown(cairo_t* cr, const Item& item);
     void FillBackground(cairo_t* cr);
 
     SurfaceCache& bitmaps_;

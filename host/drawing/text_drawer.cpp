@@ -28,7 +28,6 @@ constexpr FaceSubstitute kFaceSubstitutes[] = {
 // Windows draw-text flags beyond those of panel/gauge_types.h.
 constexpr UINT32 kDtRight  = 0x2;
 constexpr UINT32 kDtBottom = 0x8;
-constexpr UINT32 kDtNoClip = 0x100;
 
 // Smallest size tried when fitting; a box smaller than this still gets it.
 constexpr double kMinFontPixels = 4.0;
@@ -190,20 +189,16 @@ TextDrawer::Font& TextDrawer::FontFor(const StringElement& element, double scale
 }
 
 void TextDrawer::Draw(cairo_t* cr, const StringElement& element, const char* text, int box_x,
-                      int box_y, double scale_x, double scale_y) {
-    int box_w = static_cast<int>(std::lround(element.box_w * scale_x));
-    int box_h = static_cast<int>(std::lround(element.box_h * scale_y));
+                      int box_y, int box_w, int box_h, double scale_x, double scale_y) {
     if (box_w <= 0 || box_h <= 0) return;
     UINT32 flags     = element.draw_text_flags;
     bool see_through = (element.header.image_flags & IMAGE_USE_TRANSPARENCY) != 0;
-    bool clip_to_box = (flags & kDtNoClip) == 0;
 
     cairo_save(cr);
     cairo_identity_matrix(cr);  // boxes and the font are in device pixels
-    if (clip_to_box) {
-        cairo_rectangle(cr, box_x, box_y, box_w, box_h);
-        cairo_clip(cr);
-    }
+    // Text stays in its box whatever the flags say (DT_NOCLIP included).
+    cairo_rectangle(cr, box_x, box_y, box_w, box_h);
+    cairo_clip(cr);
     if (!(see_through && (element.bg_color & 0xFFFFFF) == 0)) {
         SetColour(cr, element.bg_color);
         cairo_rectangle(cr, box_x, box_y, box_w, box_h);

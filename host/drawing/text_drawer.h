@@ -35,13 +35,14 @@ class TextDrawer {
     TextDrawer(const TextDrawer&)            = delete;
     TextDrawer& operator=(const TextDrawer&) = delete;
 
-    /// Draws `text` for `element` into the device box with top-left
-    /// (`box_x`, `box_y`) device pixels, the element's box scaled by
-    /// (`scale_x`, `scale_y`). The box is filled with the background colour
-    /// first, except that black is left out under IMAGE_USE_TRANSPARENCY;
-    /// nothing is drawn outside the box.
+    /// Draws `text` for `element` into the device box (`box_x`, `box_y`,
+    /// `box_w`, `box_h`): the part of the element's box, scaled by
+    /// (`scale_x`, `scale_y`), that is drawn. The box is filled with the
+    /// background colour first, except that black is left out under
+    /// IMAGE_USE_TRANSPARENCY; the text is placed in the box by the
+    /// draw-text flags, and nothing is drawn outside it.
     void Draw(cairo_t* cr, const StringElement& element, const char* text, int box_x, int box_y,
-              double scale_x, double scale_y);
+              int box_w, int box_h, double scale_x, double scale_y);
 
     /// The pixel size (line height basis) chosen for `element` at that
     /// scale: the definition's size, or when it is 0 the largest that fits.

@@ -276,6 +276,26 @@ void PanelRenderer::DrawShown(cairo_t* cr, const Item& item) {
             const auto& needle       = reinterpret_cast<const NeedleElement&>(e);
             cairo_surface_t* surface = bitmaps_.Get(e.resource_id, see_through);
             if (surface == nullptr) break;
+            bool bilinear = (e.image_flags & IMAGE_BILINEAR_COLOR) != 0;
+            if (fast_clip_ != nullptr) {
+                // Frame by frame: straight onto the canvas, only where the
+                // needle can show.
+                auto key = std::make_tuple(surface, needle.reference.x, needle.reference.y);
+                auto it  = reaches_.find(key);
+                if (it == reaches_.end()) {
+                    it = reaches_.emplace(key, MeasureNeedle(surface, needle.reference)).first;
+                }
+                NeedlePose pose;
+                pose.pivot_x   = item.tx + item.sx * (e.position.x + 0.5);
+                pose.pivot_y   = item.ty + item.sy * (e.position.y + 0.5);
+                pose.scale_x   = item.sx;
+                pose.scale_y   = item.sy;
+                pose.angle_deg = shown.angle;
+                pose.reference = needle.reference;
+                DrawTurnedNeedle(canvas_, fast_clip_->Intersect(item.gauge), surface, it->second,
+                                 pose, bilinear);
+                break;
+            }
             cairo_save(cr);
             cairo_translate(cr, item.tx, item.ty);
             cairo_scale(cr, item.sx, item.sy);
@@ -286,9 +306,7 @@ void PanelRenderer::DrawShown(cairo_t* cr, const Item& item) {
             cairo_translate(cr, -(needle.reference.x + 0.5), -(needle.reference.y + 0.5));
             cairo_set_source_surface(cr, surface, 0, 0);
             cairo_pattern_set_filter(cairo_get_source(cr),
-                                     (e.image_flags & IMAGE_BILINEAR_COLOR) != 0
-                                         ? CAIRO_FILTER_BILINEAR
-                                         : CAIRO_FILTER_NEAREST);
+                                     bilinear ? CAIRO_FILTER_BILINEAR : CAIRO_FILTER_NEAREST);
             cairo_paint(cr);
             cairo_restore(cr);
             break;
@@ -420,9 +438,11 @@ cairo_surface_t* PanelRenderer::DrawFrame() {
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         cairo_paint(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+        fast_clip_ = &r;
         for (const Item& item : items_) {
             if (!item.in_base && item.rect.Intersects(r)) DrawItem(cr, item);
         }
+        fast_clip_ = nullptr;
         cairo_restore(cr);
         ++stats_.rects;
         stats_.pixels += r.Area();

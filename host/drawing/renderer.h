@@ -20,10 +20,14 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "host/drawing/needle_sampler.h"
+#include "host/drawing/pixel_rect.h"
 #include "host/drawing/surface_cache.h"
 #include "host/drawing/text_drawer.h"
 #include "host/panel_host.h"
@@ -33,19 +37,6 @@ namespace drennomar::host {
 //-----------------------------------------------------------------------------
 // [SECTION] Scenes
 //-----------------------------------------------------------------------------
-
-/// A rectangle of canvas pixels, x0/y0 inclusive, x1/y1 exclusive.
-struct PixelRect {
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    bool Empty() const { return x1 <= x0 || y1 <= y0; }
-    long long Area() const { return Empty() ? 0 : 1LL * (x1 - x0) * (y1 - y0); }
-    bool Intersects(const PixelRect& o) const {
-        return !Empty() && !o.Empty() && x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1;
-    }
-    PixelRect Union(const PixelRect& o) const;
-    PixelRect Intersect(const PixelRect& o) const;
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
 
 /// What to draw: the canvas and the placements on it.
 struct Scene {
@@ -117,8 +108,12 @@ class PanelRenderer {
     std::vector<Item> items_;
     cairo_surface_t* canvas_ = nullptr;
     cairo_surface_t* base_   = nullptr;
-    bool full_redraw_        = true;
-    bool rebuild_base_       = true;
+    // While a frame's rectangle is redrawn: that rectangle. Needles are
+    // then drawn straight onto the canvas; DrawNaive leaves them to Cairo.
+    const PixelRect* fast_clip_ = nullptr;
+    std::map<std::tuple<cairo_surface_t*, int, int>, NeedleReach> reaches_;
+    bool full_redraw_  = true;
+    bool rebuild_base_ = true;
     FrameStats stats_;
 };
 

@@ -297,7 +297,11 @@ std::string Real17(double value);
 
 /// Formats with printf rules into a std::string.
 std::string Format(const char* fmt, ...)
-#if defined(__GNUC__)
+#if defined(__MINGW32__)
+    // MinGW's C++ library formats by the C standard (%zu and all), not by
+    // msvcrt's rules that plain "printf" checks against there.
+    __attribute__((format(gnu_printf, 1, 2)))
+#elif defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))
 #endif
     ;

@@ -17,4 +17,17 @@ function(drennomar_target_defaults target)
     target_compile_options(${target} PRIVATE ${_sanitize})
     target_link_options(${target} PRIVATE ${_sanitize})
   endif()
+  if(DRENNOMAR_BUILD_FUZZERS)
+    # Coverage for the fuzzing engine everywhere; the engine's own main is
+    # linked only into the fuzz programs (fuzz/CMakeLists.txt).
+    set(_fuzz -fsanitize=fuzzer-no-link,address,undefined,float-cast-overflow
+              -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(${target} PRIVATE ${_fuzz}
+      "-fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage_ignore.txt")
+    target_link_options(${target} PRIVATE ${_fuzz})
+  endif()
 endfunction()
+
+if(DRENNOMAR_BUILD_FUZZERS AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  message(FATAL_ERROR "DRENNOMAR_BUILD_FUZZERS needs clang (the fuzz preset sets it)")
+endif()

@@ -306,6 +306,19 @@ void PanelHost::UnloadModule() {
     library_.reset();
 }
 
+void PanelHost::ClearPanel() {
+    for (auto& instance : instances_) {
+        if (instance->def->header->kill_routine != nullptr) instance->def->header->kill_routine();
+    }
+    instances_.clear();
+    windows_.clear();
+    tokens_.clear();
+    named_names_.clear();
+    named_values_.clear();
+    named_ids_.clear();
+    failures_.clear();
+}
+
 //-----------------------------------------------------------------------------
 // [SECTION] Placements
 //-----------------------------------------------------------------------------

@@ -144,6 +144,12 @@ class PanelHost {
     /// placements and unloads the library. Does nothing without a module.
     void UnloadModule();
 
+    /// A fresh panel for the module taken on: calls every placement's kill
+    /// routine, drops the placements and windows, and forgets the simulation
+    /// variables, named variables and failures. The module stays taken on
+    /// (its own state is its own). Fuzzers start each input from here.
+    void ClearPanel();
+
     bool HasModule() const { return linkage_ != nullptr; }
     const std::string& ModuleName() const { return module_name_; }
     const std::vector<GaugeDef>& Gauges() const { return gauges_; }

@@ -80,6 +80,11 @@ std::size_t BufferSize(const StringElement& element) {
 #endif
 
 void WriteKilometres(StringElement& element, double kilometres) {
+#if defined(DRENNOMAR_PLANTED_FAULT_TEXT)
+    // Planted for the fuzzers to find (fuzz/planted.sh): no bound on the text.
+    std::sprintf(element.string, "%004.1f", kilometres);
+    return;
+#endif
     std::snprintf(element.string, BufferSize(element), "%004.1f", kilometres);
 }
 

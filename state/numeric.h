@@ -10,6 +10,10 @@ namespace drennomar {
 /// (infinities included) saturate to the nearest 32-bit limit. The panel
 /// hands the module any double, and a plain cast of those is undefined.
 constexpr std::int32_t TruncateToInt32(double value) {
+#if defined(DRENNOMAR_PLANTED_FAULT_CAST)
+    // Planted for the fuzzers to find (fuzz/planted.sh): the plain cast.
+    return static_cast<std::int32_t>(value);
+#endif
     if (!(value == value)) {
         return 0;
     }

@@ -20,7 +20,12 @@ namespace {
 
 /// A two-position toggle of a value already truncated toward zero: 0 is
 /// thrown to 1, and 1 or any other value back to 0.
+#if defined(DRENNOMAR_PLANTED_FAULT_SWITCH)
+// Planted for the fuzzers to find (fuzz/planted.sh): a position of 2.
+constexpr std::int32_t Toggled(std::int32_t position) { return position == 0 ? 2 : 0; }
+#else
 constexpr std::int32_t Toggled(std::int32_t position) { return position == 0 ? 1 : 0; }
+#endif
 
 }  // namespace
 

@@ -21,10 +21,11 @@ for fault in "${faults[@]}"; do
   cmake --preset fuzz -B "${dir}" -DDRENNOMAR_PLANTED_FAULT="${fault}" >/dev/null
   cmake --build "${dir}" -j"${jobs}" --target drennomar-fuzz-module >/dev/null
   work=$(mktemp -d)
+  mkdir "${work}/corpus"  # empty: the fuzzer starts from nothing
   start=$(date +%s.%N)
   set +e
-  "${dir}/bin/drennomar-fuzz-module" "${work}" -max_total_time=60 -artifact_prefix="${work}/" \
-    >"${work}/log" 2>&1
+  "${dir}/bin/drennomar-fuzz-module" "${work}/corpus" -max_total_time=60 \
+    -artifact_prefix="${work}/" >"${work}/log" 2>&1
   rc=$?
   set -e
   end=$(date +%s.%N)

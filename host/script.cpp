@@ -69,7 +69,9 @@ bool ParseReal(std::string_view text, double* value) {
     errno     = 0;
     double v  = std::strtod(copy.c_str(), &end);
     if (end != copy.c_str() + copy.size()) return false;
-    if (errno == ERANGE) return false;  // beyond a double, or lost to underflow
+    // Beyond a double, or lost to underflow, is an error; a denormal, which
+    // the C library also flags, is a value like any other.
+    if (errno == ERANGE && (v == 0.0 || std::isinf(v))) return false;
     *value = v;
     return true;
 }

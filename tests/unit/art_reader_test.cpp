@@ -72,7 +72,15 @@ TEST(BmpReader, RefusesMalformedFilesNamingTheBitmap) {
         {"width 4097", [](Bytes& b) { Put32(b, 18, 4097); }, "width"},
         {"negative width", [](Bytes& b) { Put32(b, 18, 0xFFFFFFFAu); }, "width"},
         {"height 0", [](Bytes& b) { Put32(b, 22, 0); }, "height"},
+        {"height 4097", [](Bytes& b) { Put32(b, 22, 4097); }, "height"},
+        {"top-down height -4097", [](Bytes& b) { Put32(b, 22, 0xFFFFEFFFu); }, "height"},
         {"most negative height", [](Bytes& b) { Put32(b, 22, 0x80000000u); }, "height"},
+        {"4096 x 4096 on 80 bytes of pixels",
+         [](Bytes& b) {
+             Put32(b, 18, 4096);
+             Put32(b, 22, 4096);
+         },
+         "past the data"},
         {"palette of 257", [](Bytes& b) { Put32(b, 46, 257); }, "palette"},
         {"palette past the data", [](Bytes& b) { Put32(b, 46, 0); }, "run"},
         {"pixels cut short",

@@ -49,7 +49,7 @@ std::string DrivePictures::WindowFileName(PanelHost& panel, int window) const {
         ++same_total;
         if (static_cast<int>(i) < window) ++same_before;
     }
-    if (same_total > 1) name += "-" + std::to_string(same_before + 1);
+    if (same_total > 1) name.append("-").append(std::to_string(same_before + 1));
     return name;
 }
 

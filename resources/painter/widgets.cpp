@@ -137,6 +137,24 @@ void BatLever(Canvas& c, double cx, double cy, double length, bool up) {
     Bushing(c, cx, cy, 4.2);
 }
 
+void SlashedText(Canvas& c, const std::string& before, const std::string& after, double cx,
+                 double cy, Font font, Rgb colour) {
+    const double km = c.TextWidth(before, font), hr = c.TextWidth(after, font);
+    const double slash = std::round(font.size_px * 0.5), gap = 1;
+    const double left = std::round(cx - (km + hr + slash + 2 * gap) / 2);
+    const double cap  = std::round(font.size_px * 0.72);
+    c.Text(before, left, cy, font, colour, Align::Left);
+    c.Text(after, left + km + slash + 2 * gap, cy, font, colour, Align::Left);
+    // The text's ink is centred on cy; so is the slash.
+    const double x0 = left + km + gap, y0 = std::round(cy - cap / 2);
+    cairo_t* cr = c.cr();
+    c.SetColour(colour);
+    cairo_set_line_width(cr, 1.0);
+    cairo_move_to(cr, x0, y0 + cap);
+    cairo_line_to(cr, x0 + slash, y0);
+    cairo_stroke(cr);
+}
+
 void PushButton(Canvas& c, double cx, double cy, double r) {
     cairo_t* cr = c.cr();
     c.SetColour(colours::kPanelDark, 0.9);

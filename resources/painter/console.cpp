@@ -192,9 +192,9 @@ void MonitorFaces(Canvas& c) {
 // enough that the ball, thrown up, stays clear of the label above it.
 void SelectorLever(Canvas& c, ConsoleStyle style, bool up) {
     if (style == ConsoleStyle::Cockpit2D) {
-        ToggleLever(c, 16, 21, 9, up ? LeverAt::Up : LeverAt::Down);
+        ToggleLever(c, 16, 20, 8, up ? LeverAt::Up : LeverAt::Down);
     } else {
-        PushButton(c, 16, 21, 8);
+        PushButton(c, 16, 20, 7);
     }
 }
 

@@ -71,13 +71,17 @@ void ToggleLever(Canvas& c, double cx, double cy, double length, LeverAt at) {
     if (at == LeverAt::Centre) {
         // Seen end-on: only the ball shows on the bushing.
     } else {
-        // Shadow of the lever on the plate.
+        // Shadow of the lever on the plate. The round cap is this stroke's
+        // alone: later strokes (screw slots, slashes) keep the default cap,
+        // so the 2D and VC consoles paint them alike.
+        cairo_save(cr);
         c.SetColour(colours::kPanelDark, 0.7);
         cairo_set_line_width(cr, 2.6);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_move_to(cr, cx + 2, cy + 2);
         cairo_line_to(cr, tx + 2.5, ty + 2.5);
         cairo_stroke(cr);
+        cairo_restore(cr);
         // The tapered shaft.
         const double half_base = 1.8, half_tip = 1.1;
         cairo_move_to(cr, cx - half_base, cy);

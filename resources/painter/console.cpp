@@ -181,7 +181,7 @@ void MonitorFaces(Canvas& c) {
     const Meter& charge = kMeters[0];
     c.Text("15", (charge.left_apex + 1 + charge.right_apex) / 2.0, charge.Row(-10), numbers,
            kScale);
-    for (double x : {5.0, 52.0, 221.0, 268.0}) c.Screw(x, 114, 2.2);
+    for (double x : {6.0, 52.0, 221.0, 266.0}) c.Screw(x, 114, 2.2);
 }
 
 //-----------------------------------------------------------------------------

@@ -283,9 +283,11 @@ Picture PaintPitchFace() {
     const Mark marks[] = {
         {15, 1, "20"}, {22, 2, "10"}, {30, 1, nullptr}, {37, 2, "10"}, {45, 1, "20"}};
     for (const Mark& m : marks) {
-        const double len = m.label ? 6 : 12;
+        // The 10 marks fall between rows and take two; shorter, they weigh
+        // no more than the 20 marks.
+        const double len = !m.label ? 12 : m.rows > 1 ? 4 : 6;
         c.FillRect(64 - len, m.top, len, m.rows, kScale);
-        if (m.label) c.Text(m.label, 52, m.top + m.rows / 2, numbers, kScale);
+        if (m.label) c.Text(m.label, 58 - len, m.top + m.rows / 2, numbers, kScale);
     }
     c.FillRect(63, 15, 1, 31, Rgb{120, 124, 128});
     c.Text("U", 92, 22.5, Font{8, true, true}, kLettering);

@@ -120,36 +120,55 @@ TEST_F(RenderDial, IconShowsTheImageItsValueSelects) {
 }
 
 TEST_F(RenderDial, TextSitsCentredInItsBoxInItsColour) {
-    GaugeInstance& dial = PlaceDial();
+    // The read-out's box is (20, 70) 40 x 12 at the default width; a
+    // placement twice as wide has it twice as large, and the fitted font
+    // with it.
+    struct Case {
+        int scale;
+        PIXPOINT at;
+    } cases[] = {{1, {0, 0}}, {2, {100, 100}}};
+    for (const Case& c : cases) PlaceDial(c.at, 100 * c.scale);
     panel.SetToken(0x53, 12.5);
-    panel.Update(dial);
-    ASSERT_STREQ(dial.elements[kReadout].text.get(), "012.5");
-    cairo_surface_t* canvas = Draw();
-    // Ink: pixels that differ from the face. All of it lies in the box
-    // (20, 70) 40 x 12, centred in it, each pixel a blend of the face and
-    // the text colour by how much of it the glyphs cover.
+    panel.UpdateAll();
+    ASSERT_STREQ(panel.Instances()[0]->elements[kReadout].text.get(), "012.5");
+    Scene scene;
+    scene.width = scene.height = 300;
+    for (const auto& p : panel.Instances()) scene.placements.push_back(p.get());
+    renderer.SetScene(scene);
+    cairo_surface_t* canvas = renderer.DrawFrame();
+
     constexpr std::uint32_t kText = 0x787878;
-    int x0 = 1000, y0 = 1000, x1 = -1, y1 = -1;
-    int nearest_to_text = 255;
-    for (int y = 60; y < 90; ++y) {
-        for (int x = 10; x < 70; ++x) {
-            std::uint32_t p = PixelAt(canvas, x, y);
-            if (p == kFace) continue;
-            EXPECT_TRUE(x >= 20 && x < 60 && y >= 70 && y < 82) << x << "," << y;
-            for (int shift = 0; shift < 24; shift += 8) {
-                int c = (p >> shift) & 0xFF, a = (kFace >> shift) & 0xFF,
-                    b = (kText >> shift) & 0xFF;
-                EXPECT_TRUE(c >= std::min(a, b) - 1 && c <= std::max(a, b) + 1) << x << "," << y;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scale);
+        const int s  = c.scale;
+        const int bx = c.at.x + 20 * s, by = c.at.y + 70 * s, bw = 40 * s, bh = 12 * s;
+        // Ink: pixels that differ from the face. All of it lies in the box,
+        // centred in it, each pixel a blend of the face and the text colour
+        // by how much of it the glyphs cover.
+        int x0 = 1000, y0 = 1000, x1 = -1, y1 = -1;
+        int nearest_to_text = 255;
+        for (int y = by - 10; y < by + bh + 10; ++y) {
+            for (int x = bx - 10; x < bx + bw + 10; ++x) {
+                std::uint32_t p = PixelAt(canvas, x, y);
+                if (p == kFace) continue;
+                EXPECT_TRUE(x >= bx && x < bx + bw && y >= by && y < by + bh) << x << "," << y;
+                for (int shift = 0; shift < 24; shift += 8) {
+                    int v = (p >> shift) & 0xFF, a = (kFace >> shift) & 0xFF,
+                        b = (kText >> shift) & 0xFF;
+                    EXPECT_TRUE(v >= std::min(a, b) - 1 && v <= std::max(a, b) + 1)
+                        << x << "," << y;
+                }
+                x0 = std::min(x0, x), y0 = std::min(y0, y);
+                x1 = std::max(x1, x), y1 = std::max(y1, y);
+                nearest_to_text = std::min(nearest_to_text, ChannelDistance(p, kText));
             }
-            x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
-            nearest_to_text = std::min(nearest_to_text, ChannelDistance(p, kText));
         }
+        ASSERT_GE(x1, 0) << "no text drawn";
+        EXPECT_LT(nearest_to_text, ChannelDistance(kFace, kText) / 3);
+        EXPECT_NEAR((x0 + x1 + 1) / 2.0, bx + bw / 2.0, 2.0 * s);
+        EXPECT_NEAR((y0 + y1 + 1) / 2.0, by + bh / 2.0, 2.0 * s);
+        EXPECT_GE(y1 - y0 + 1, bh / 2) << "the digits should fill half the box's height or more";
     }
-    ASSERT_GE(x1, 0) << "no text drawn";
-    EXPECT_LT(nearest_to_text, ChannelDistance(kFace, kText) / 3);
-    EXPECT_NEAR((x0 + x1 + 1) / 2.0, 40.0, 2.0);
-    EXPECT_NEAR((y0 + y1 + 1) / 2.0, 76.0, 2.0);
-    EXPECT_GE(y1 - y0 + 1, 6) << "the digits should fill half the box's height or more";
 }
 
 TEST_F(RenderDial, PlacementIsScaledFromItsDefaultWidth) {

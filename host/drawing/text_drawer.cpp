@@ -274,11 +274,12 @@ void TextDrawer::Draw(cairo_t* cr, const StringElement& element, const char* tex
 #endif
 #if defined(DRENNOMAR_LEAK_CHECKED)
 // The font libraries keep caches for the life of the process; they are
-// not leaks of ours. Using these suppressions is no news either: a program
-// whose standard error is checked keeps it clean.
+// not leaks of ours.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig.so\nleak:libpango\nleak:libglib\nleak:libgobject\n"
            "leak:libcairo\nleak:libharfbuzz\nleak:libpixman\nleak:libfreetype\n";
 }
+// Those suppressions are expected: no report of them on standard error,
+// which the script tests compare.
 extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif

@@ -242,6 +242,9 @@ class PanelHost {
 
     /// The resource-file handle the panel passes to install routines.
     RESOURCE_HANDLE ResourceHandle() const { return resource_handle_; }
+    /// The library the module was loaded from, or null (no module, or one
+    /// linked into the program). It lives until UnloadModule.
+    const ModuleLibrary* Library() const { return library_.get(); }
 
     // -- Where the module's service calls land (see host/panel_services.cpp)
     void ServiceElementList(const char* service, PELEMENT_HEADER root, const char* argument);

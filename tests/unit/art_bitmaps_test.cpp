@@ -36,7 +36,7 @@ class ArtTest : public ::testing::Test {
         resources_ =
             new host::ResourceFile(host::ResourceFile::FromLibraryFile(DRENNOMAR_MODULE_FILE));
         bitmaps_ = new std::map<int, IndexedBitmap>;
-        for (const BitmapSpec& s : kBitmapCatalogue) {
+        for (const CatalogueEntry& s : kBitmapCatalogue) {
             (*bitmaps_)[s.id] = host::LoadBitmap(*resources_, std::uint16_t(s.id));
         }
     }
@@ -83,7 +83,7 @@ std::map<int, IndexedBitmap>* ArtTest::bitmaps_ = nullptr;
 //-----------------------------------------------------------------------------
 
 TEST_F(ArtTest, EveryBitmapHasItsCatalogueSizeAndPalette) {
-    for (const BitmapSpec& s : kBitmapCatalogue) {
+    for (const CatalogueEntry& s : kBitmapCatalogue) {
         SCOPED_TRACE(host::ResourceIdText(std::uint16_t(s.id)));
         const IndexedBitmap& b = Bmp(s.id);
         EXPECT_EQ(b.width, s.width);

@@ -1,10 +1,10 @@
-// The cost of drawing the 2D console frame after frame.
+// The cost of drawing the default panel's 2D window frame after frame.
 //
 //   drennomar_bench_render [--frames N] [--png FILE]
 //
-// Places the 2D console (the console picture and every gauge at its place)
-// with the module linked in and its own bitmaps (from the Drennomar.gau
-// beside this program; flat stand-ins if that cannot be read), and gives
+// Places the built-in default panel (`panel default`) with the module
+// linked in and its own bitmaps (from the Drennomar.gau beside this program;
+// flat stand-ins if that cannot be read), draws its 2D window, and gives
 // every moving element a new value each frame: the card turns, the
 // read-outs count, the speed needle and the monitor pointers move, the
 // switches and the warning flag flip, the roll pointer swings. Each frame is
@@ -23,10 +23,12 @@
 #include <string>
 #include <vector>
 
+#include "host/default_panel.h"
 #include "host/drawing/module_bitmaps.h"
 #include "host/drawing/renderer.h"
 #include "host/loader.h"
 #include "host/panel_host.h"
+#include "host/pictures/window_scenes.h"
 #include "panel/module_imports.h"
 #include "tests/support/console_panel.h"
 #include "tests/support/synthetic_bitmaps.h"
@@ -83,19 +85,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_bench: %s\n", error.c_str());
         return 1;
     }
-    testing::PlaceConsole2D(panel);
-    Scene scene;
-    scene.width  = 500;
-    scene.height = 600;
-    for (const auto& p : panel.Instances()) scene.placements.push_back(p.get());
+    ConfigReport report;
+    if (!PlacePanelConfig(panel, DefaultPanelConfig(), &report)) {
+        for (const std::string& line : report.errors) std::fprintf(stderr, "%s\n", line.c_str());
+        return 1;
+    }
+    // The first window is the 2D panel.
+    const Scene scene = WindowScene(panel, 0, renderer);
     renderer.SetScene(scene);
     testing::SetConsoleFrame(panel, 0);
     panel.RunFrames(1);
     renderer.DrawFrame();
     double first_picture_ms = Microseconds(Clock::now() - start) / 1000.0;
 
-    cairo_surface_t* naive = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 500, 600);
-    cairo_t* naive_cr      = cairo_create(naive);
+    cairo_surface_t* naive =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, scene.width, scene.height);
+    cairo_t* naive_cr = cairo_create(naive);
     // Warm up: glyphs drawn, static pictures that pointers pass under moved
     // out of the base.
     for (int f = 1; f <= 200; ++f) {
@@ -126,7 +131,8 @@ int main(int argc, char** argv) {
     }
 
     double changes = Percentile(changes_us, 0.5), naive_median = Percentile(naive_us, 0.5);
-    std::printf("2D console, 500 x 600, %d frames, %s pictures\n", frames,
+    std::printf("default panel, 2D window, %d x %d, %zu placements, %d frames, %s pictures\n",
+                scene.width, scene.height, scene.placements.size(), frames,
                 real_art ? "the module's" : "stand-in");
     std::printf("  update (all placements)  median %8.1f us\n", Percentile(update_us, 0.5));
     std::printf("  draw, changes only       median %8.1f us  p90 %8.1f us  %7.0f frames/s\n",
@@ -134,8 +140,8 @@ int main(int argc, char** argv) {
     std::printf("  draw, naive (from scratch) median %6.1f us  p90 %8.1f us  %7.0f frames/s\n",
                 naive_median, Percentile(naive_us, 0.9), 1e6 / naive_median);
     std::printf("  ratio naive / changes    %.2f\n", naive_median / changes);
-    std::printf("  pixels redrawn per frame %.0f of 300000; whole frames %d\n",
-                static_cast<double>(pixels) / frames, whole);
+    std::printf("  pixels redrawn per frame %.0f of %d; whole frames %d\n",
+                static_cast<double>(pixels) / frames, scene.width * scene.height, whole);
     std::printf("  first picture (bitmaps read and converted, base composed) %.1f ms\n",
                 first_picture_ms);
 

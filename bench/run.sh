@@ -2,7 +2,8 @@
 # Builds the release preset and prints every performance figure of the
 # module: Google Benchmark times, instructions per Control step under
 # callgrind (through the panel host's services and through a minimal panel),
-# and the headless three-hour drive through drennomar-panel.
+# the headless three-hour drive through drennomar-panel, and the frames per
+# second of drawing the default panel (docs/rendering.md).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,3 +34,9 @@ done
 # Wall time on a shared machine varies with the load; user time less so.
 TIMEFORMAT='Three-hour drive (run 194400, every gauge placed), drennomar-panel: %R s wall, %U s user'
 time "$bin/drennomar-panel" bench/three_hour_drive.panel >/dev/null
+
+# Drawing the default panel's 2D window: by changes against from scratch.
+# One core, where taskset is there to pin it.
+pin=()
+if command -v taskset >/dev/null; then pin=(taskset -c 0); fi
+"${pin[@]}" "$bin/drennomar_bench_render"

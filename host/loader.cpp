@@ -1,5 +1,7 @@
 #include "host/loader.h"
 
+#include "host/resource_file.h"
+
 #if defined(_WIN32)
 #include <windows.h>
 #else
@@ -11,6 +13,9 @@
 
 namespace drennomar::host {
 
+ModuleLibrary::ModuleLibrary(void* handle, std::string path)
+    : handle_(handle), path_(std::move(path)) {}
+
 #if defined(_WIN32)
 
 std::unique_ptr<ModuleLibrary> ModuleLibrary::Open(const std::string& path, std::string* error) {
@@ -21,13 +26,25 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::Open(const std::string& path, std:
         }
         return nullptr;
     }
-    return std::unique_ptr<ModuleLibrary>(new ModuleLibrary(module));
+    return std::unique_ptr<ModuleLibrary>(new ModuleLibrary(module, path));
 }
 
 ModuleLibrary::~ModuleLibrary() { FreeLibrary(static_cast<HMODULE>(handle_)); }
 
 void* ModuleLibrary::Symbol(const char* name) const {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
+}
+
+std::span<const std::uint8_t> ModuleLibrary::ResourceBytes(std::uint16_t type, std::uint16_t id,
+                                                           std::uint16_t language) const {
+    // A loaded resource stays mapped with the library; there is nothing to
+    // free, and the bytes are the ones the resource script put there.
+    auto module   = static_cast<HMODULE>(handle_);
+    HRSRC found   = FindResourceExW(module, MAKEINTRESOURCEW(type), MAKEINTRESOURCEW(id), language);
+    HGLOBAL block = found != nullptr ? LoadResource(module, found) : nullptr;
+    const void* bytes = block != nullptr ? LockResource(block) : nullptr;
+    if (bytes == nullptr) return {};
+    return {static_cast<const std::uint8_t*>(bytes), std::size_t(SizeofResource(module, found))};
 }
 
 std::string ProgramFolder() {
@@ -53,12 +70,24 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::Open(const std::string& path, std:
         }
         return nullptr;
     }
-    return std::unique_ptr<ModuleLibrary>(new ModuleLibrary(handle));
+    return std::unique_ptr<ModuleLibrary>(new ModuleLibrary(handle, path));
 }
 
 ModuleLibrary::~ModuleLibrary() { dlclose(handle_); }
 
 void* ModuleLibrary::Symbol(const char* name) const { return dlsym(handle_, name); }
+
+std::span<const std::uint8_t> ModuleLibrary::ResourceBytes(std::uint16_t type, std::uint16_t id,
+                                                           std::uint16_t language) const {
+    // dlopen does not look at resources; the library file carries them as a
+    // compiled resource image in a section of its own.
+    if (file_resources_ == nullptr) {
+        file_resources_ = std::make_unique<ResourceFile>(ResourceFile::FromLibraryFile(path_));
+    }
+    const Resource* found = file_resources_->Find(type, id, language);
+    if (found == nullptr) return {};
+    return found->data;
+}
 
 std::string ProgramFolder() {
     char path[PATH_MAX];

@@ -77,7 +77,12 @@ int NumberedName(std::string_view word, std::string_view prefix) {
     return n;
 }
 
-std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+std::string Quoted(std::string_view s) {
+    std::string out = "'";
+    out.append(s);
+    out += '\'';
+    return out;
+}
 
 //-----------------------------------------------------------------------------
 // [SECTION] Values
@@ -467,9 +472,10 @@ PanelConfig ParsePanelConfig(std::string_view text, std::string_view file, Confi
         std::stable_sort(
             w.gauges.begin(), w.gauges.end(),
             [](const ConfigGauge& a, const ConfigGauge& b) { return a.number < b.number; });
-        if (w.kind != WindowKind::kPanel2D) continue;
-        if (auto it = titles.find(w.number); it != titles.end()) w.title = it->second.text;
-        if (w.size_x == 0) {
+        if (w.kind == WindowKind::kPanel2D) {
+            if (auto it = titles.find(w.number); it != titles.end()) w.title = it->second.text;
+        }
+        if (w.size_x == 0 && w.pixel_x == 0) {
             at.SetLine(w.line);
             at.Warn(
                 Format("[%s] has no size_mm; it takes the size of its gauges", w.section.c_str()));
@@ -612,13 +618,18 @@ bool PlacePanelConfig(PanelHost& panel, const PanelConfig& config, ConfigReport*
         w.kind    = cw.kind;
         w.title   = !cw.title.empty() ? cw.title : cw.section;
         w.ident   = cw.ident;
-        // A 2D window is drawn at its design size, one pixel per unit; a
-        // virtual cockpit at its texture's pixel size.
-        SINT32 units_x    = cw.size_x;
-        SINT32 units_y    = cw.size_y != 0 ? cw.size_y : cw.size_x;
-        SINT32 px         = vc && cw.pixel_x != 0 ? cw.pixel_x : units_x;
-        SINT32 py         = vc && cw.pixel_x != 0 ? (cw.pixel_y != 0 ? cw.pixel_y : cw.pixel_x)
-                                                  : (cw.size_y != 0 ? cw.size_y : 0);
+        // A 2D window is drawn at its design size, one pixel per unit; one
+        // value gives its width and its height follows from its gauges. A
+        // virtual cockpit is drawn at its texture's pixel size, and a
+        // texture given one value is square.
+        SINT32 units_x = cw.size_x;
+        SINT32 units_y = cw.size_y != 0 ? cw.size_y : cw.size_x;
+        SINT32 px      = units_x;
+        SINT32 py      = cw.size_y;
+        if (vc) {
+            px = cw.pixel_x != 0 ? cw.pixel_x : units_x;
+            py = cw.pixel_x != 0 ? (cw.pixel_y != 0 ? cw.pixel_y : cw.pixel_x) : units_y;
+        }
         w.width           = px;
         w.height          = py;
         w.background      = cw.background;

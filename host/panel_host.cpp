@@ -382,12 +382,17 @@ int PanelHost::PlacementCount(const GaugeDef& gauge) const {
 // [SECTION] Tokens, named variables, failures
 //-----------------------------------------------------------------------------
 
-double PanelHost::Token(SIM_TOKEN token) const {
-    auto it = tokens_.find(token);
-    return it == tokens_.end() ? 0.0 : it->second;
+double PanelHost::OtherToken(SIM_TOKEN token) const {
+    auto it = other_tokens_.find(token);
+    return it == other_tokens_.end() ? 0.0 : it->second;
 }
 
-void PanelHost::SetToken(SIM_TOKEN token, double value) { tokens_[token] = value; }
+void PanelHost::SetToken(SIM_TOKEN token, double value) {
+    if (token < kDirectTokens)
+        direct_tokens_[token] = value;
+    else
+        other_tokens_[token] = value;
+}
 
 NAMED_VAR_ID PanelHost::NamedId(std::string_view name) {
     std::string key(name);

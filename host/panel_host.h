@@ -11,6 +11,7 @@
 // [SECTION] PanelHost
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -223,7 +224,9 @@ class PanelHost {
 
     // -- Simulation variables, named variables, failures --------------------
 
-    double Token(SIM_TOKEN token) const;
+    double Token(SIM_TOKEN token) const {
+        return token < kDirectTokens ? direct_tokens_[token] : OtherToken(token);
+    }
     void SetToken(SIM_TOKEN token, double value);
 
     /// Identifier of a named variable, created with 0.0 at its first lookup.
@@ -245,6 +248,9 @@ class PanelHost {
 
     /// The resource-file handle the panel passes to install routines.
     RESOURCE_HANDLE ResourceHandle() const { return resource_handle_; }
+    /// The library the module was loaded from, or null (no module, or one
+    /// linked into the program). It lives until UnloadModule.
+    const ModuleLibrary* Library() const { return library_.get(); }
 
     // -- Where the module's service calls land (see host/panel_services.cpp)
     void ServiceElementList(const char* service, PELEMENT_HEADER root, const char* argument);
@@ -261,6 +267,10 @@ class PanelHost {
     bool TakeOn(ModuleLinkage* linkage, ImportEntry* import_table, std::string* error);
     void UpdateElement(GaugeInstance& instance, int index);
     void Trace(std::string_view line) const;
+    void TraceLookupVar(const MODULE_VAR& record) const;
+    double OtherToken(SIM_TOKEN token) const;
+    void TraceNamed(const char* service, NAMED_VAR_ID id, const char* separator,
+                    double value) const;
 
     static PanelHost* current_;
 
@@ -277,10 +287,20 @@ class PanelHost {
     FrameHook before_frame_;
     FrameHook after_frame_;
 
-    std::unordered_map<SIM_TOKEN, double> tokens_;
+    // The simulator's token numbers are small: those below kDirectTokens live
+    // in a flat table, so a lookup_var costs an index; any other number a
+    // script sets goes to the map.
+    static constexpr SIM_TOKEN kDirectTokens = 0x400;
+    std::vector<double> direct_tokens_       = std::vector<double>(kDirectTokens, 0.0);
+    std::unordered_map<SIM_TOKEN, double> other_tokens_;
     std::vector<std::string> named_names_;  // identifier = index
     std::vector<double> named_values_;
     std::unordered_map<std::string, NAMED_VAR_ID> named_ids_;
+    struct RecentName {
+        const char* text = nullptr;
+        NAMED_VAR_ID id  = 0;
+    };
+    std::array<RecentName, 16> recent_names_{};
     std::unordered_set<FAILURE_KEY> failures_;
 
     LineSink trace_;

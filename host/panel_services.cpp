@@ -15,6 +15,7 @@
 // install adds "resources" when it is passed the handle the panel gave the
 // module, else the address it got; generate adds the phase.
 #include <cinttypes>
+#include <cstring>
 
 #include "host/panel_host.h"
 
@@ -119,18 +120,35 @@ void PanelHost::ServiceElementList(const char* service, PELEMENT_HEADER root,
     Trace(line);
 }
 
+// The services below run several times in every step of every gauge: their
+// common path is a few loads, and the trace lines are built out of line.
 void PanelHost::ServiceLookupVar(PMODULE_VAR record) {
     if (record == nullptr) return;
     record->var_value = Token(record->id);
-    if (Tracing())
-        Trace(Format("lookup_var 0x%X = %s", record->id, Real17(record->var_value).c_str()));
+    if (Tracing()) TraceLookupVar(*record);
+}
+
+void PanelHost::TraceLookupVar(const MODULE_VAR& record) const {
+    Trace(Format("lookup_var 0x%X = %s", record.id, Real17(record.var_value).c_str()));
 }
 
 // A name is created with 0.0 at its first lookup by anyone, so that a write
 // through the identifier is never lost.
 NAMED_VAR_ID PanelHost::ServiceCheckNamed(const char* name) {
     if (name == nullptr) name = "";
-    NAMED_VAR_ID id = NamedId(name);
+    // The module asks for the same few names from the same constant texts:
+    // a small table by the text's address remembers them, and an address is
+    // trusted only while the text there is still the name it was.
+    RecentName& recent =
+        recent_names_[(reinterpret_cast<std::uintptr_t>(name) >> 2) % recent_names_.size()];
+    NAMED_VAR_ID id;
+    if (recent.text == name &&
+        std::strcmp(named_names_[static_cast<size_t>(recent.id)].c_str(), name) == 0) {
+        id = recent.id;
+    } else {
+        id     = NamedId(name);
+        recent = {name, id};
+    }
     if (Tracing()) Trace(Format("check_named_variable %s = %d", name, id));
     return id;
 }
@@ -139,20 +157,21 @@ NAMED_VAR_ID PanelHost::ServiceCheckNamed(const char* name) {
 FLOAT64 PanelHost::ServiceGetNamed(NAMED_VAR_ID id) {
     bool known = id >= 0 && static_cast<size_t>(id) < named_values_.size();
     double v   = known ? named_values_[static_cast<size_t>(id)] : 0.0;
-    if (Tracing()) {
-        std::string name = known ? named_names_[static_cast<size_t>(id)] : Format("#%d", id);
-        Trace(Format("get_named_variable_value %s = %s", name.c_str(), Real17(v).c_str()));
-    }
+    if (Tracing()) TraceNamed("get_named_variable_value", id, " = ", v);
     return v;
 }
 
 void PanelHost::ServiceSetNamed(NAMED_VAR_ID id, FLOAT64 value) {
     bool known = id >= 0 && static_cast<size_t>(id) < named_values_.size();
     if (known) named_values_[static_cast<size_t>(id)] = value;
-    if (Tracing()) {
-        std::string name = known ? named_names_[static_cast<size_t>(id)] : Format("#%d", id);
-        Trace(Format("set_named_variable_value %s %s", name.c_str(), Real17(value).c_str()));
-    }
+    if (Tracing()) TraceNamed("set_named_variable_value", id, " ", value);
+}
+
+void PanelHost::TraceNamed(const char* service, NAMED_VAR_ID id, const char* separator,
+                           double value) const {
+    bool known       = id >= 0 && static_cast<size_t>(id) < named_names_.size();
+    std::string name = known ? named_names_[static_cast<size_t>(id)] : Format("#%d", id);
+    Trace(Format("%s %s%s%s", service, name.c_str(), separator, Real17(value).c_str()));
 }
 
 }  // namespace drennomar::host

@@ -30,6 +30,7 @@
 
 #include "host/definition_json.h"
 #include "host/panel_verbs.h"
+#include "host/resource_verbs.h"
 #include "host/script.h"
 
 namespace drennomar::host {
@@ -235,6 +236,7 @@ void AddPanelVerbs(ScriptInterpreter& interpreter) {
 void AddAllVerbs(ScriptInterpreter& interpreter) {
     AddPanelVerbs(interpreter);
     AddPanelFileVerbs(interpreter);
+    AddResourceVerbs(interpreter);
 }
 
 }  // namespace drennomar::host

@@ -36,14 +36,14 @@ enum BitmapId : RESOURCE_ID {
 };
 
 /// One picture of the catalogue: its size and the colours of its palette.
-struct BitmapSpec {
+struct CatalogueEntry {
     BitmapId id;
     int width;
     int height;
     int colours;
 };
 
-inline constexpr BitmapSpec kBitmapCatalogue[] = {
+inline constexpr CatalogueEntry kBitmapCatalogue[] = {
     {kBmpMonitorPointerRight, 6, 10, 11}, {kBmpMonitorPointerLeft, 6, 10, 11},
     {kBmpMonitorFaces, 273, 120, 256},    {kBmpConsole2D, 500, 600, 256},
     {kBmpConsoleVC, 500, 600, 256},       {kBmpCompassCard, 170, 170, 256},

@@ -25,17 +25,6 @@ PixelRect OutwardRect(double x0, double y0, double x1, double y1, int pad) {
 
 }  // namespace
 
-PixelRect PixelRect::Union(const PixelRect& o) const {
-    if (Empty()) return o;
-    if (o.Empty()) return *this;
-    return {std::min(x0, o.x0), std::min(y0, o.y0), std::max(x1, o.x1), std::max(y1, o.y1)};
-}
-
-PixelRect PixelRect::Intersect(const PixelRect& o) const {
-    PixelRect r{std::max(x0, o.x0), std::max(y0, o.y0), std::min(x1, o.x1), std::min(y1, o.y1)};
-    return r.Empty() ? PixelRect{} : r;
-}
-
 /// What an element shows at one moment: enough to tell whether it must be
 /// drawn again.
 struct PanelRenderer::Shown {

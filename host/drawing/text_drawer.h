@@ -74,7 +74,9 @@ class TextDrawer {
     Glyph& GlyphFor(Font& font, unsigned char c);
     int Advance(Font& font, const char* text, bool* simple);
 
-    PangoContext* context_ = nullptr;
+    PangoContext* Context() const;
+
+    mutable PangoContext* context_ = nullptr;  // made at the first text
     std::map<FitKey, double> fitted_;
     std::map<FontKey, std::unique_ptr<Font>> fonts_;
 };

@@ -49,7 +49,7 @@ std::string DrivePictures::WindowFileName(PanelHost& panel, int window) const {
         ++same_total;
         if (static_cast<int>(i) < window) ++same_before;
     }
-    if (same_total > 1) name += "-" + std::to_string(same_before + 1);
+    if (same_total > 1) name.append("-").append(std::to_string(same_before + 1));
     return name;
 }
 
@@ -120,6 +120,8 @@ void DrivePictures::Progress(bool final) {
         options_.total_frames > 0
             ? static_cast<int>(std::min<std::uint64_t>(100, frames_ * 100 / options_.total_frames))
             : -1;
+    // Into a file or pipe the last tenth's line may already say it all.
+    if (final && !tty_ && printed_frames_ == frames_) return;
     if (!final) {
         if (tty_) {
             if (now - last_progress_ < std::chrono::milliseconds(100)) return;
@@ -129,6 +131,7 @@ void DrivePictures::Progress(bool final) {
     }
     last_progress_     = now;
     last_percent_      = percent;
+    printed_frames_    = frames_;
     std::uint64_t secs = frames_ / 18;
     char line[160];
     std::snprintf(line, sizeof line, "drive: frame %llu", static_cast<unsigned long long>(frames_));

@@ -73,8 +73,9 @@ class DrivePictures : public PanelPictures {
     double first_picture_s_ = -1.0;
     std::string failure_;
     std::chrono::steady_clock::time_point last_progress_;
-    int last_percent_ = -1;
-    bool tty_         = false;
+    int last_percent_             = -1;
+    std::uint64_t printed_frames_ = UINT64_MAX;  // frames_ at the last line printed
+    bool tty_                     = false;
 };
 
 }  // namespace drennomar::host

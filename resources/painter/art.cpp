@@ -10,8 +10,8 @@
 namespace drennomar::painter {
 namespace {
 
-const BitmapSpec& Spec(BitmapId id) {
-    for (const BitmapSpec& s : kBitmapCatalogue) {
+const CatalogueEntry& Entry(BitmapId id) {
+    for (const CatalogueEntry& s : kBitmapCatalogue) {
         if (s.id == id) return s;
     }
     throw std::logic_error("bitmap not in the catalogue");
@@ -46,8 +46,8 @@ bool SeeThroughInCut(BitmapId id, int x, int y) {
 }
 
 Picture CutFor(const Picture& console, BitmapId id, ConsolePlace at) {
-    const BitmapSpec& s = Spec(id);
-    Picture p           = console.Cut(at.x, at.y, s.width, s.height);
+    const CatalogueEntry& s = Entry(id);
+    Picture p               = console.Cut(at.x, at.y, s.width, s.height);
     for (int y = 0; y < p.height; ++y) {
         for (int x = 0; x < p.width; ++x) {
             if (SeeThroughInCut(id, x, y)) {
@@ -62,7 +62,7 @@ Picture CutFor(const Picture& console, BitmapId id, ConsolePlace at) {
 int OpaqueLimit(BitmapId id) {
     // Pictures with see-through pixels spend one entry on pure black.
     const bool black = id == kBmpMonitorFaces || id == kBmpCompassFace;
-    return Spec(id).colours - (black ? 1 : 0);
+    return Entry(id).colours - (black ? 1 : 0);
 }
 
 /// Takes the reduced console's colour where the painting did not change
@@ -129,25 +129,25 @@ std::vector<Art> PaintCatalogue() {
     for (bool changed = true; changed;) {
         changed = false;
         for (const CutFromConsole& cut : kRegistered) {
-            const BitmapSpec& s = Spec(cut.id);
+            const CatalogueEntry& s = Entry(cut.id);
             changed |= MergeColours(console, cut.place.x, cut.place.y, s.width, s.height,
                                     OpaqueLimit(cut.id));
         }
     }
     done[kBmpConsole2D] = Index(console, 256);
     for (const CutFromConsole& cut : kRegistered) {
-        done[cut.id] = Index(CutFor(console, cut.id, cut.place), Spec(cut.id).colours);
+        done[cut.id] = Index(CutFor(console, cut.id, cut.place), Entry(cut.id).colours);
     }
     for (Variant& v : variants) {
         ReduceLike(v.raw, console_raw, console, v.place.x, v.place.y, palette);
         MergeColours(v.raw, 0, 0, v.raw.width, v.raw.height, OpaqueLimit(v.id));
-        done[v.id] = Index(v.raw, Spec(v.id).colours);
+        done[v.id] = Index(v.raw, Entry(v.id).colours);
     }
     ReduceLike(vc, console_raw, console, 0, 0, palette);
     // The monitor faces are the same on both consoles.
     const auto [mx, my] = kPlaceSliderGauges;
-    for (int y = 0; y < Spec(kBmpMonitorFaces).height; ++y) {
-        for (int x = 0; x < Spec(kBmpMonitorFaces).width; ++x) {
+    for (int y = 0; y < Entry(kBmpMonitorFaces).height; ++y) {
+        for (int x = 0; x < Entry(kBmpMonitorFaces).width; ++x) {
             if (SeeThroughInCut(kBmpMonitorFaces, x, y)) continue;
             vc.At(mx + x, my + y) = console.At(mx + x, my + y);
             vc.SetOpaque(mx + x, my + y, console.IsOpaque(mx + x, my + y));
@@ -157,7 +157,7 @@ std::vector<Art> PaintCatalogue() {
 
     // --- The pictures painted on their own.
     auto alone = [&done](BitmapId id, Picture p) {
-        done[id] = Quantise(std::move(p), Spec(id).colours);
+        done[id] = Quantise(std::move(p), Entry(id).colours);
     };
     alone(kBmpMonitorPointerRight, PaintMonitorPointer());
     // The left pointer is the right one mirrored, colour for colour.
@@ -174,7 +174,7 @@ std::vector<Art> PaintCatalogue() {
     alone(kBmpControl, PaintControl());
 
     std::vector<Art> out;
-    for (const BitmapSpec& s : kBitmapCatalogue) {
+    for (const CatalogueEntry& s : kBitmapCatalogue) {
         IndexedPicture& p = done.at(s.id);
         if (p.width != s.width || p.height != s.height || int(p.palette.size()) != s.colours) {
             throw std::logic_error("painted picture does not match its catalogue entry");

@@ -181,23 +181,29 @@ void MonitorFaces(Canvas& c) {
     const Meter& charge = kMeters[0];
     c.Text("15", (charge.left_apex + 1 + charge.right_apex) / 2.0, charge.Row(-10), numbers,
            kScale);
-    for (double x : {5.0, 52.0, 221.0, 268.0}) c.Screw(x, 114, 2.2);
+    for (double x : {6.0, 52.0, 221.0, 266.0}) c.Screw(x, 114, 2.2);
 }
 
 //-----------------------------------------------------------------------------
 // [SECTION] Selector switches
 //-----------------------------------------------------------------------------
 
+// The lever of both selectors, inside their 32 x 32 click box: short
+// enough that the ball, thrown up, stays clear of the label above it.
+void SelectorLever(Canvas& c, ConsoleStyle style, bool up) {
+    if (style == ConsoleStyle::Cockpit2D) {
+        ToggleLever(c, 16, 20, 8, up ? LeverAt::Up : LeverAt::Down);
+    } else {
+        PushButton(c, 16, 20, 7);
+    }
+}
+
 // SwitchesMotorTemp, 49 x 78 in its own pixels: lever in the top-left
 // 32 x 32, FORWARD above it and REAR below; the BATTERY heading of the next
 // selector at the bottom.
 void MotorSelector(Canvas& c, ConsoleStyle style, bool up) {
-    c.Text("FORWARD", 16, 4, kSmall, kLettering);
-    if (style == ConsoleStyle::Cockpit2D) {
-        ToggleLever(c, 16, 20, 11, up ? LeverAt::Up : LeverAt::Down);
-    } else {
-        PushButton(c, 16, 20, 8);
-    }
+    c.Text("FORWARD", 16, 5, kSmall, kLettering);
+    SelectorLever(c, style, up);
     c.Text("REAR", 16, 41, kSmall, kLettering);
     c.FillRect(2, 52, 45, 1, kBlockLine);
     c.Text("BATTERY", 20, 68, kLabel, kLettering);
@@ -206,12 +212,8 @@ void MotorSelector(Canvas& c, ConsoleStyle style, bool up) {
 // SwitchesBattery, 51 x 75: lever in the top-left 32 x 32, VOLTS X 1/2
 // above it and AMPS below.
 void BatterySelector(Canvas& c, ConsoleStyle style, bool up) {
-    c.Text("VOLTS X 1/2", 20, 4, kSmall, kLettering);
-    if (style == ConsoleStyle::Cockpit2D) {
-        ToggleLever(c, 16, 20, 11, up ? LeverAt::Up : LeverAt::Down);
-    } else {
-        PushButton(c, 16, 20, 8);
-    }
+    SlashedText(c, "VOLTS X 1", "2", 20, 5, kSmall, kLettering);
+    SelectorLever(c, style, up);
     c.Text("AMPS", 16, 41, kSmall, kLettering);
     c.Screw(16, 62, 2.2);
 }
@@ -295,7 +297,7 @@ void SpeedBlock(Canvas& c) {
     c.FillRect(x - 5, y - 5, 74, 60, kPanelLight);
     c.FillRect(x - 4, y - 4, 73, 59, kPanelDark);
     c.FillRect(x - 3, y - 3, 70, 56, Rgb{24, 26, 29});
-    c.Text("KM/HR", x + 32, y + 62, kSmall, kLettering);
+    SlashedText(c, "KM", "HR", x + 32, y + 62, kSmall, kLettering);
 }
 
 void NavAndGyroBlocks(Canvas& c, ConsoleStyle style) {
@@ -349,7 +351,7 @@ void MonitorBlock(Canvas& c, ConsoleStyle style, ConsoleSwitches s) {
     };
     const Heading headings[] = {
         {"AMP-HR", {"1", "2"}, 0},
-        {"VOLTS AMPS", {"1", "2"}, 1},
+        {"VOLTS / AMPS", {"1", "2"}, 1},
         {"BATTERY \u00B0F", {"1", "2"}, 2},
         {"MOTOR \u00B0F", {"L", "R"}, 3},
     };

@@ -121,12 +121,18 @@ Picture PaintSpeedDial() {
     c.SetColour(kWindow);
     cairo_fill(cr);
 
+    // Each figure stands beyond its mark; the 20, which would run into its
+    // mark at the dial's narrow right end, is raised clear of it.
     struct Point {
         double x, y;
         const char* label;
+        double label_x, label_y;
     };
-    const Point points[] = {
-        {11, 24, nullptr}, {19, 15, "5"}, {32, 12, "10"}, {44, 15, "15"}, {53, 24, "20"}};
+    const Point points[] = {{11, 24, nullptr, 0, 0},
+                            {19, 15, "5", 17, 11.3},
+                            {32, 12, "10", 32, 7.5},
+                            {44, 15, "15", 46.1, 10.8},
+                            {53, 24, "20", 55.5, 17}};
     const double px = 32, py = 39;
     double previous = 0;
     for (int i = 0; i < 5; ++i) {
@@ -137,12 +143,11 @@ Picture PaintSpeedDial() {
         }
         previous = angle;
         if (points[i].label) {
-            const double r = i == 4 ? 31 : 31.5;
-            c.Text(points[i].label, px + r * std::sin(angle * kDeg),
-                   py - r * std::cos(angle * kDeg), Font{7, true, true}, kScale);
+            c.Text(points[i].label, points[i].label_x, points[i].label_y, Font{7, true, true},
+                   kScale);
         }
     }
-    c.Text("KM/HR", 32, 29, Font{6, true, true}, kScale);
+    SlashedText(c, "KM", "HR", 32, 29, Font{6, true, true}, kScale);
     cairo_pattern_t* hub = cairo_pattern_create_radial(31, 38, 0.3, 32, 39, 3.6);
     cairo_pattern_add_color_stop_rgb(hub, 0, 0.92, 0.92, 0.90);
     cairo_pattern_add_color_stop_rgb(hub, 1, 0.35, 0.36, 0.38);
@@ -238,9 +243,7 @@ Picture PaintRollFace() {
     cairo_arc(cr, px + 0.5, py, 5, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_pattern_destroy(hub);
-    c.Text("L", 110, 60, Font{8, true, true}, kLettering);
-    c.Text("R", 110, 112, Font{8, true, true}, kLettering);
-    c.FillRect(109, 70, 2, 32, Rgb{110, 114, 118});
+    c.Screw(110, 34, 2.5);
     c.Screw(110, 130, 2.5);
     return c.ToPicture(kPanelDark);
 }
@@ -280,9 +283,11 @@ Picture PaintPitchFace() {
     const Mark marks[] = {
         {15, 1, "20"}, {22, 2, "10"}, {30, 1, nullptr}, {37, 2, "10"}, {45, 1, "20"}};
     for (const Mark& m : marks) {
-        const double len = m.label ? 6 : 12;
+        // The 10 marks fall between rows and take two; shorter, they weigh
+        // no more than the 20 marks.
+        const double len = !m.label ? 12 : m.rows > 1 ? 4 : 6;
         c.FillRect(64 - len, m.top, len, m.rows, kScale);
-        if (m.label) c.Text(m.label, 52, m.top + m.rows / 2, numbers, kScale);
+        if (m.label) c.Text(m.label, 58 - len, m.top + m.rows / 2, numbers, kScale);
     }
     c.FillRect(63, 15, 1, 31, Rgb{120, 124, 128});
     c.Text("U", 92, 22.5, Font{8, true, true}, kLettering);

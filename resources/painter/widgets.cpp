@@ -71,13 +71,17 @@ void ToggleLever(Canvas& c, double cx, double cy, double length, LeverAt at) {
     if (at == LeverAt::Centre) {
         // Seen end-on: only the ball shows on the bushing.
     } else {
-        // Shadow of the lever on the plate.
+        // Shadow of the lever on the plate. The round cap is this stroke's
+        // alone: later strokes (screw slots, slashes) keep the default cap,
+        // so the 2D and VC consoles paint them alike.
+        cairo_save(cr);
         c.SetColour(colours::kPanelDark, 0.7);
         cairo_set_line_width(cr, 2.6);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_move_to(cr, cx + 2, cy + 2);
         cairo_line_to(cr, tx + 2.5, ty + 2.5);
         cairo_stroke(cr);
+        cairo_restore(cr);
         // The tapered shaft.
         const double half_base = 1.8, half_tip = 1.1;
         cairo_move_to(cr, cx - half_base, cy);
@@ -135,6 +139,24 @@ void BatLever(Canvas& c, double cx, double cy, double length, bool up) {
         cairo_stroke(cr);
     }
     Bushing(c, cx, cy, 4.2);
+}
+
+void SlashedText(Canvas& c, const std::string& before, const std::string& after, double cx,
+                 double cy, Font font, Rgb colour) {
+    const double km = c.TextWidth(before, font), hr = c.TextWidth(after, font);
+    const double slash = std::round(font.size_px * 0.5), gap = 1;
+    const double left = std::round(cx - (km + hr + slash + 2 * gap) / 2);
+    const double cap  = std::round(font.size_px * 0.72);
+    c.Text(before, left, cy, font, colour, Align::Left);
+    c.Text(after, left + km + slash + 2 * gap, cy, font, colour, Align::Left);
+    // The text's ink is centred on cy; so is the slash.
+    const double x0 = left + km + gap, y0 = std::round(cy - cap / 2);
+    cairo_t* cr = c.cr();
+    c.SetColour(colour);
+    cairo_set_line_width(cr, 1.0);
+    cairo_move_to(cr, x0, y0 + cap);
+    cairo_line_to(cr, x0 + slash, y0);
+    cairo_stroke(cr);
 }
 
 void PushButton(Canvas& c, double cx, double cy, double r) {

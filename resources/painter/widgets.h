@@ -23,6 +23,11 @@ void ToggleLever(Canvas& c, double cx, double cy, double length, LeverAt at);
 /// The reset switch's flat bat-handle lever.
 void BatLever(Canvas& c, double cx, double cy, double length, bool up);
 
+/// `before`/`after` (KM/HR, 1/2) centred on (cx, cy), the slash drawn as a
+/// stroke of its own: the font's slash all but vanishes at these sizes.
+void SlashedText(Canvas& c, const std::string& before, const std::string& after, double cx,
+                 double cy, Font font, Rgb colour);
+
 /// A round push-button in its bezel.
 void PushButton(Canvas& c, double cx, double cy, double r);
 

@@ -40,9 +40,9 @@ inline host::RgbBitmap FlatBitmap(int w, int h, std::uint32_t colour,
 /// The module's twenty-two bitmaps as flat stand-ins.
 inline host::MemoryBitmapSource SyntheticModuleBitmaps() {
     host::MemoryBitmapSource source;
-    for (const BitmapSpec& spec : kBitmapCatalogue) {
+    for (const CatalogueEntry& entry : kBitmapCatalogue) {
         std::function<bool(int, int)> black;
-        switch (spec.id) {
+        switch (entry.id) {
             case kBmpSpeedNeedle:  // the pivot end
                 black = [](int x, int) { return x < 8; };
                 break;
@@ -76,7 +76,8 @@ inline host::MemoryBitmapSource SyntheticModuleBitmaps() {
             default:
                 break;
         }
-        source.Add(spec.id, FlatBitmap(spec.width, spec.height, SyntheticColour(spec.id), black));
+        source.Add(entry.id,
+                   FlatBitmap(entry.width, entry.height, SyntheticColour(entry.id), black));
     }
     return source;
 }

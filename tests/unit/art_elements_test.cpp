@@ -14,7 +14,7 @@ namespace {
 
 bool InCatalogue(RESOURCE_ID id) {
     return std::any_of(std::begin(kBitmapCatalogue), std::end(kBitmapCatalogue),
-                       [id](const BitmapSpec& s) { return RESOURCE_ID(s.id) == id; });
+                       [id](const CatalogueEntry& s) { return RESOURCE_ID(s.id) == id; });
 }
 
 // Checks one element and, depth first, its children; counts the elements.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <vector>
@@ -254,6 +255,23 @@ TEST_F(HostPanel, NamedVariablesAreCreatedAtFirstLookupAndNeverLoseAWrite) {
     var.id = 0x12345;  // never set: 0
     services->lookup_var(&var);
     EXPECT_EQ(var.var_value, 0.0);
+    panel.SetToken(0x12345, -3.0);  // past the flat table
+    services->lookup_var(&var);
+    EXPECT_EQ(var.var_value, -3.0);
+}
+
+// The panel remembers names by the address of their text; a caller that asks
+// for another name from the same buffer still gets that other name.
+TEST_F(HostPanel, ANameIsItsTextNotTheAddressItCameFrom) {
+    PanelServices* services = static_cast<PanelServices*>(FixtureImportTable[0].ptr);
+    char buffer[16]         = "BattSw";
+    NAMED_VAR_ID batt       = services->check_named_variable(buffer);
+    EXPECT_EQ(services->check_named_variable(buffer), batt);
+    std::snprintf(buffer, sizeof buffer, "%s", "ResetSw");
+    NAMED_VAR_ID reset = services->check_named_variable(buffer);
+    EXPECT_NE(reset, batt);
+    EXPECT_EQ(reset, services->check_named_variable("ResetSw"));
+    EXPECT_EQ(batt, services->check_named_variable("BattSw"));
 }
 
 TEST_F(HostPanel, ASecondPanelCannotTakeAModuleWhileOneServes) {

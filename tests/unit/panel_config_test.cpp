@@ -41,7 +41,7 @@ TEST(PanelConfig, ReadsAUsersFileWithItsLiberties) {
         "gauge10=Drennomar!SliderGauges, -5, 275, 273, 120\n"
         "\n"
         "[VCockpit01]\n"
-        "size_mm=1024,1024\n"
+        "size_mm=1024\n"
         "pixel_size=512\n"
         "texture=$vc\n"
         "background_color = 10, 20, 30\n"
@@ -119,7 +119,8 @@ TEST(PanelConfig, WarnsOfWhatItDoesNotUseAtItsLine) {
         "gauge01=Drennomar!Speed,3,4\n"  // 11
         "[Mystery]\n"                    // 12
         "a=b\n"                          // 13
-        "[Window01]\n";                  // 14
+        "[Window01]\n"                   // 14
+        "[Vcockpit02]\n";                // 15
     ConfigReport report;
     PanelConfig config = ParsePanelConfig(text, "w.cfg", &report);
     EXPECT_TRUE(report.Ok()) << Joined(report.errors);
@@ -133,16 +134,18 @@ TEST(PanelConfig, WarnsOfWhatItDoesNotUseAtItsLine) {
              "w.cfg:11: warning: gauge01 is given again (first at line 10)",
              "w.cfg:12: warning: unknown section [Mystery]",
              "w.cfg:14: warning: [Window01] has no size_mm",
+             "w.cfg:15: warning: [Vcockpit02] has no size_mm",
          }) {
         EXPECT_NE(warnings.find(expected), std::string::npos) << expected << "\n" << warnings;
     }
-    EXPECT_EQ(report.warnings.size(), 8u) << warnings;
+    EXPECT_EQ(report.warnings.size(), 9u) << warnings;
     ASSERT_EQ(config.windows[0].gauges.size(), 1u);
     EXPECT_EQ(config.windows[0].gauges[0].x, 3);
     EXPECT_EQ(config.windows[0].size_x, 400);
 }
 
 TEST(PanelConfig, ReportsEveryMalformedLineAsAnErrorAtItsLine) {
+    const std::string long_line = "gauge00=Drennomar!Speed, 1, 2 //" + std::string(4100, '-');
     struct Case {
         const char* label;
         std::string_view line;  // the third line of a [Window00] after size_mm
@@ -176,6 +179,7 @@ TEST(PanelConfig, ReportsEveryMalformedLineAsAnErrorAtItsLine) {
         {"no key", "=5", "a value without a key"},
         {"empty file", "file=", "names no picture"},
         {"NUL byte", std::string_view("size\0=1", 7), "NUL byte"},
+        {"line too long", long_line, "line longer than 4096 characters"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -3,10 +3,15 @@
 #     optional-header magic (PE32 or PE32+);
 #   - it imports from exactly the DLLs in IMPORTS (no MinGW runtime DLL);
 #   - it exports exactly the names in EXPORTS, each pointing into a writable
-#     data section, as the panel system writes ImportTable and reads Linkage.
+#     data section, as the panel system writes ImportTable and reads Linkage;
+#   - with BITMAP_DIR, its size: the bitmaps (*.bmp there, less their file
+#     headers) plus at most CODE_ALLOWANCE bytes (default 128 KiB) of code,
+#     data and version block, so that nothing large is linked in unnoticed.
+#     The size is reported either way.
 #
 # cmake -DOBJDUMP=... -DLIBRARY=... -DFORMAT=pei-i386 -DMAGIC=PE32
-#       -DIMPORTS=KERNEL32.dll;msvcrt.dll -DEXPORTS=ImportTable;Linkage -P check_pe.cmake
+#       -DIMPORTS=KERNEL32.dll;msvcrt.dll -DEXPORTS=ImportTable;Linkage
+#       [-DBITMAP_DIR=resources/bitmaps [-DCODE_ALLOWANCE=bytes]] -P check_pe.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -135,6 +140,33 @@ foreach(name IN LISTS export_names)
     message(STATUS "${name}: data in ${home}")
   endif()
 endforeach()
+
+# A .bmp file is its DIB behind a 14-byte file header; the library carries
+# the DIB alone.
+file(SIZE "${LIBRARY}" library_bytes)
+math(EXPR library_kib "(${library_bytes} + 512) / 1024")
+if(DEFINED BITMAP_DIR)
+  if(NOT DEFINED CODE_ALLOWANCE)
+    set(CODE_ALLOWANCE 131072)
+  endif()
+  file(GLOB bitmaps "${BITMAP_DIR}/*.bmp")
+  set(bitmap_bytes 0)
+  foreach(bitmap IN LISTS bitmaps)
+    file(SIZE "${bitmap}" size)
+    math(EXPR bitmap_bytes "${bitmap_bytes} + ${size} - 14")
+  endforeach()
+  math(EXPR rest_bytes "${library_bytes} - ${bitmap_bytes}")
+  math(EXPR bitmap_kib "(${bitmap_bytes} + 512) / 1024")
+  math(EXPR rest_kib "(${rest_bytes} + 512) / 1024")
+  math(EXPR allowance_kib "${CODE_ALLOWANCE} / 1024")
+  message(STATUS "size: ${library_bytes} bytes (${library_kib} KiB): ${bitmap_kib} KiB of bitmaps, "
+                 "${rest_kib} KiB of code, data and the rest")
+  if(rest_bytes GREATER CODE_ALLOWANCE)
+    fail("${rest_kib} KiB besides the bitmaps, more than the ${allowance_kib} KiB allowed")
+  endif()
+else()
+  message(STATUS "size: ${library_bytes} bytes (${library_kib} KiB)")
+endif()
 
 if(failures)
   list(JOIN failures "\n  " text)

@@ -64,12 +64,12 @@ void CheckTables(HMODULE library) {
 }
 
 void CheckBitmaps(HMODULE library) {
-    for (const drennomar::BitmapSpec& spec : drennomar::kBitmapCatalogue) {
+    for (const drennomar::CatalogueEntry& entry : drennomar::kBitmapCatalogue) {
         char what[128];
-        HANDLE image =
-            LoadImageW(library, MAKEINTRESOURCEW(spec.id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+        HANDLE image = LoadImageW(library, MAKEINTRESOURCEW(entry.id), IMAGE_BITMAP, 0, 0,
+                                  LR_CREATEDIBSECTION);
         if (image == nullptr) {
-            std::snprintf(what, sizeof what, "LoadImage finds bitmap 0x%04X", spec.id);
+            std::snprintf(what, sizeof what, "LoadImage finds bitmap 0x%04X", entry.id);
             Check(false, what);
             continue;
         }
@@ -78,9 +78,9 @@ void CheckBitmaps(HMODULE library) {
         DeleteObject(image);
 
         std::snprintf(what, sizeof what, "bitmap 0x%04X: %dx%d, 8 bits (seen %ldx%ld, %d bits)",
-                      spec.id, spec.width, spec.height, described ? dib.dsBm.bmWidth : 0L,
+                      entry.id, entry.width, entry.height, described ? dib.dsBm.bmWidth : 0L,
                       described ? dib.dsBm.bmHeight : 0L, described ? dib.dsBm.bmBitsPixel : 0);
-        Check(described && dib.dsBm.bmWidth == spec.width && dib.dsBm.bmHeight == spec.height &&
+        Check(described && dib.dsBm.bmWidth == entry.width && dib.dsBm.bmHeight == entry.height &&
                   dib.dsBm.bmBitsPixel == 8,
               what);
     }

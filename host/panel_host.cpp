@@ -6,6 +6,7 @@
 // [SECTION] Tokens, named variables, failures
 #include "host/panel_host.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdarg>
@@ -312,10 +313,12 @@ void PanelHost::ClearPanel() {
     }
     instances_.clear();
     windows_.clear();
-    tokens_.clear();
+    std::fill(direct_tokens_.begin(), direct_tokens_.end(), 0.0);
+    other_tokens_.clear();
     named_names_.clear();
     named_values_.clear();
     named_ids_.clear();
+    recent_names_ = {};  // their identifiers are gone with the names
     failures_.clear();
 }
 

@@ -274,6 +274,33 @@ TEST_F(HostPanel, ANameIsItsTextNotTheAddressItCameFrom) {
     EXPECT_EQ(batt, services->check_named_variable("BattSw"));
 }
 
+// A cleared panel is a fresh one for the same module: no placements, every
+// token and named variable back to 0, and names remembered by address
+// forgotten with their identifiers.
+TEST_F(HostPanel, ClearPanelKeepsTheModuleAndForgetsTheRest) {
+    PanelServices* services   = static_cast<PanelServices*>(FixtureImportTable[0].ptr);
+    static const char kLate[] = "Late";
+    services->check_named_variable("Early");
+    const NAMED_VAR_ID late = services->check_named_variable(kLate);
+    services->set_named_variable_value(late, 2.0);
+    panel.SetToken(0x2F0, 24.0);
+    panel.SetToken(0x12345, -3.0);
+    panel.SetFailure(7, true);
+    PlaceDial();
+
+    panel.ClearPanel();
+    EXPECT_TRUE(panel.HasModule());
+    EXPECT_TRUE(panel.Instances().empty());
+    EXPECT_EQ(panel.Token(0x2F0), 0.0);
+    EXPECT_EQ(panel.Token(0x12345), 0.0);
+    EXPECT_FALSE(panel.FailureActive(7));
+    // "Late" had identifier 1; it is now the first name, and reads 0.
+    const NAMED_VAR_ID again = services->check_named_variable(kLate);
+    EXPECT_EQ(again, 0);
+    EXPECT_EQ(services->get_named_variable_value(again), 0.0);
+    EXPECT_EQ(PlaceDial().ordinal, 1);
+}
+
 TEST_F(HostPanel, ASecondPanelCannotTakeAModuleWhileOneServes) {
     PanelHost other;
     std::string error;

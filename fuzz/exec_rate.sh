@@ -7,7 +7,7 @@
 #
 #   fuzz/exec_rate.sh [SECONDS] [module|script|panel_config|bmp ...]
 #
-# Needs the fuzz preset built: cmake --preset fuzz && cmake --build --preset fuzz
+# Needs the fuzzers built: cmake --workflow --preset fuzz
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

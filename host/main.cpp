@@ -82,41 +82,48 @@ int main(int argc, char** argv) {
     bool options_done = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        // An option's value follows it ("--panel FILE") or is joined to it
+        // ("--panel=FILE"); a missing value is an error naming what it needs.
+        std::string value;
+        bool value_missing = false;
+        auto takes         = [&](std::string_view option) {
+            if (options_done) return false;
+            if (arg == option) {
+                if (i + 1 < argc)
+                    value = argv[++i];
+                else
+                    value_missing = true;
+                return true;
+            }
+            if (arg.size() > option.size() && arg.compare(0, option.size(), option) == 0 &&
+                arg[option.size()] == '=') {
+                value = arg.substr(option.size() + 1);
+                return true;
+            }
+            return false;
+        };
+        auto missing = [&](const char* what) {
+            WriteLine(stderr, "drennomar-panel: " + std::string(what));
+            return kExitBad;
+        };
         if (!options_done && arg == "--") {
             options_done = true;
         } else if (!options_done && (arg == "--help" || arg == "-h")) {
             Usage(stdout);
             return 0;
-        } else if (!options_done && arg == "--module") {
-            if (i + 1 >= argc) {
-                WriteLine(stderr, "drennomar-panel: --module needs a file");
-                return kExitBad;
-            }
-            module_path = argv[++i];
-        } else if (!options_done && arg.rfind("--module=", 0) == 0) {
-            module_path = arg.substr(9);
-        } else if (!options_done && arg == "--panel") {
-            if (i + 1 >= argc) {
-                WriteLine(stderr, "drennomar-panel: --panel needs default or a file");
-                return kExitBad;
-            }
-            panel_config = argv[++i];
-        } else if (!options_done && arg.rfind("--panel=", 0) == 0) {
-            panel_config = arg.substr(8);
-        } else if (!options_done && arg == "--out") {
-            if (i + 1 >= argc) {
-                WriteLine(stderr, "drennomar-panel: --out needs a folder");
-                return kExitBad;
-            }
-            out_dir = argv[++i];
-        } else if (!options_done && arg == "--animate-every") {
-            if (i + 1 >= argc || !ParseInteger(argv[i + 1], &animate_every) || animate_every < 0 ||
-                animate_every > 1000000) {
-                WriteLine(stderr,
-                          "drennomar-panel: --animate-every needs a frame count, 0 to 1000000");
-                return kExitBad;
-            }
-            ++i;
+        } else if (takes("--module")) {
+            if (value_missing) return missing("--module needs a file");
+            module_path = value;
+        } else if (takes("--panel")) {
+            if (value_missing) return missing("--panel needs default or a file");
+            panel_config = value;
+        } else if (takes("--out")) {
+            if (value_missing) return missing("--out needs a folder");
+            out_dir = value;
+        } else if (takes("--animate-every")) {
+            if (value_missing || !ParseInteger(value, &animate_every) || animate_every < 0 ||
+                animate_every > 1000000)
+                return missing("--animate-every needs a frame count, 0 to 1000000");
         } else if (!options_done && arg == "--no-progress") {
             progress = false;
         } else if (!options_done && arg.size() > 1 && arg[0] == '-' && arg != "-") {

@@ -142,7 +142,7 @@ NAMED_VAR_ID PanelHost::ServiceCheckNamed(const char* name) {
     RecentName& recent =
         recent_names_[(reinterpret_cast<std::uintptr_t>(name) >> 2) % recent_names_.size()];
     NAMED_VAR_ID id;
-    if (recent.text == name &&
+    if (recent.text == name && static_cast<size_t>(recent.id) < named_names_.size() &&
         std::strcmp(named_names_[static_cast<size_t>(recent.id)].c_str(), name) == 0) {
         id = recent.id;
     } else {

@@ -37,18 +37,24 @@ struct Origin {
 // [SECTION] Compass face
 //-----------------------------------------------------------------------------
 
+// The round rim of the compass place (170 x 170, centre (85, 85)), shaded
+// diagonally from the top-left colour to the bottom-right one.
+void DialRim(cairo_t* cr, double r0, double g0, double b0, double r1, double g1, double b1) {
+    cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, 170, 170);
+    cairo_pattern_add_color_stop_rgb(rim, 0, r0, g0, b0);
+    cairo_pattern_add_color_stop_rgb(rim, 1, r1, g1, b1);
+    cairo_set_source(cr, rim);
+    cairo_arc(cr, 85, 85, 84.6, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(rim);
+}
+
 // The HeadingCompass dial in its own pixels (170 x 170, centre (85, 85)).
 // The card (0x1900) covers radii 64 to 82; the face shows a plain dark ring
 // there.
 void CompassFace(Canvas& c) {
-    cairo_t* cr            = c.cr();
-    cairo_pattern_t* bezel = cairo_pattern_create_linear(0, 0, 170, 170);
-    cairo_pattern_add_color_stop_rgb(bezel, 0, 0.62, 0.63, 0.65);
-    cairo_pattern_add_color_stop_rgb(bezel, 1, 0.20, 0.21, 0.23);
-    cairo_set_source(cr, bezel);
-    cairo_arc(cr, 85, 85, 84.6, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(bezel);
+    cairo_t* cr = c.cr();
+    DialRim(cr, 0.62, 0.63, 0.65, 0.20, 0.21, 0.23);  // lit from the top left
     c.Circle(85, 85, 82.5, kRing);
     cairo_pattern_t* face = cairo_pattern_create_radial(72, 62, 4, 85, 85, 64);
     cairo_pattern_add_color_stop_rgb(face, 0, 0.40, 0.46, 0.52);
@@ -86,14 +92,8 @@ void CompassFace(Canvas& c) {
 // The virtual cockpit's compass place: an empty dark opening the size of the
 // dial, in which that cockpit's own compass turns.
 void CompassOpening(Canvas& c) {
-    cairo_t* cr          = c.cr();
-    cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, 170, 170);
-    cairo_pattern_add_color_stop_rgb(rim, 0, 0.14, 0.15, 0.17);
-    cairo_pattern_add_color_stop_rgb(rim, 1, 0.40, 0.42, 0.45);
-    cairo_set_source(cr, rim);
-    cairo_arc(cr, 85, 85, 84.6, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(rim);
+    cairo_t* cr = c.cr();
+    DialRim(cr, 0.14, 0.15, 0.17, 0.40, 0.42, 0.45);  // sunk: dark at the top left
     c.Circle(85, 85, 81.5, Rgb{12, 13, 15});
 }
 
